@@ -1,0 +1,187 @@
+#pragma once
+// TBarcode: a non-visual barcode component. It turns Text and one of 23 linear symbologies into
+// a module pattern (one pattern character per bar or space), measures it and draws it on any
+// TCanvas, turned by any angle, with the human-readable text when asked.
+//
+//   bars::TBarcode bc;
+//   bc.SetTyp(bars::bcCodeEAN13);
+//   bc.SetText("400638133393");
+//   std::string pattern = bc.BuildPattern();  // "505..." (Text gets its check digit in the bars)
+//   std::int32_t pixels = bc.Width();
+//
+// Every measurement and every drawing re-encodes Text: nothing is cached.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "catalogue.h"
+#include "component.h"
+#include "exceptions.h"
+#include "graphics.h"
+
+namespace bars {
+
+enum TBarcodeOption : std::uint8_t { bcoNone, bcoCode, bcoTyp, bcoBoth };
+
+enum TShowTextPosition : std::uint8_t {
+  stpTopLeft,
+  stpTopRight,
+  stpTopCenter,
+  stpBottomLeft,
+  stpBottomRight,
+  stpBottomCenter,
+};
+
+enum TCheckSumMethod : std::uint8_t { csmNone, csmModulo10 };
+
+// What a pattern character draws.
+enum TLineKind : std::uint8_t { lkSpace = 0, lkBar = 1, lkShortBar = 2 };
+
+// One decoded pattern character: its width in pixels and its line kind.
+struct TPatternElement {
+  std::int32_t Width;
+  TLineKind Kind;
+};
+
+// Turns width digits ('1'..'4' per element, bar first, alternating) into pattern characters:
+// odd positions become bars '5'..'8', even positions spaces '0'..'3'. Nothing is checked; a
+// character outside '1'..'4' yields one that DecodePatternChar rejects.
+std::string PatternFromWidths(std::string_view widthDigits);
+
+class TBarcode : public TComponent {
+ public:
+  using TNotifyEvent = std::function<void(TBarcode& sender)>;
+
+  // A barcode with the defaults: EAN13, Modul 1, Ratio 2.0, Height 0, empty Text, white spaces,
+  // black bars, csmModulo10, no text shown. Sends no notification.
+  explicit TBarcode(TComponent* owner = nullptr);
+  ~TBarcode() override;
+
+  // Copies the configuration (not ShowTextFont, ShowTextPosition or the module widths) of
+  // another TBarcode, OnChange included, without notification. Any other source: no effect.
+  void Assign(const TComponent* source) override;
+
+  // The class name used in messages ("TBarcode: internal Error").
+  virtual std::string ClassName() const { return "TBarcode"; }
+  // Calls OnChange, if set, with this barcode as sender.
+  virtual void NotifyChange();
+  // The catalogue name of Typ ("EAN13", "Code39 Extended"); empty beyond the catalogue.
+  std::string GetTypName() const;
+
+  // Properties. Writes notify on change unless noted.
+  std::int32_t Height() const noexcept { return height_; }
+  void SetHeight(std::int32_t value);
+  const std::string& Text() const noexcept { return text_; }
+  void SetText(std::string_view value);
+  std::int32_t Top() const noexcept { return top_; }
+  void SetTop(std::int32_t value);
+  std::int32_t Left() const noexcept { return left_; }
+  void SetLeft(std::int32_t value);
+  std::int32_t Modul() const noexcept { return modul_; }
+  // Accepts 1..49 only (others are ignored silently); an accepted value always notifies.
+  void SetModul(std::int32_t value);
+  double Ratio() const noexcept { return ratio_; }
+  void SetRatio(double value);
+  TBarcodeType Typ() const noexcept { return typ_; }
+  void SetTyp(TBarcodeType value);  // no range check: BuildPattern rejects unknown types
+  bool Checksum() const noexcept { return checksum_; }
+  void SetChecksum(bool value);
+  TCheckSumMethod CheckSumMethod() const noexcept { return checkSumMethod_; }
+  void SetCheckSumMethod(TCheckSumMethod value) noexcept { checkSumMethod_ = value; }  // plain
+  double Angle() const noexcept { return angle_; }
+  void SetAngle(double value);
+  TBarcodeOption ShowText() const noexcept { return showText_; }
+  void SetShowText(TBarcodeOption value);
+  // The owned font itself: changing it changes the barcode's font without notification.
+  TFont& ShowTextFont() noexcept { return showTextFont_; }
+  const TFont& ShowTextFont() const noexcept { return showTextFont_; }
+  // Copies the font's attributes into the owned font and always notifies.
+  void SetShowTextFont(const TFont& font);
+  TShowTextPosition ShowTextPosition() const noexcept { return showTextPosition_; }
+  void SetShowTextPosition(TShowTextPosition value);
+  TColor Color() const noexcept { return color_; }
+  void SetColor(TColor value) noexcept { color_ = value; }  // plain
+  TColor ColorBar() const noexcept { return colorBar_; }
+  void SetColorBar(TColor value) noexcept { colorBar_ = value; }  // plain
+  const TNotifyEvent& OnChange() const noexcept { return onChange_; }
+  void SetOnChange(TNotifyEvent handler) { onChange_ = std::move(handler); }  // plain
+
+  // Width in pixels of the current symbol: builds the pattern (with its side effects) and sums
+  // the element widths. Raises whatever BuildPattern raises.
+  std::int32_t Width() { return GetWidth(); }
+  // Rescales Modul by one proportional step towards `requested` pixels (see GetWidth).
+  void SetWidth(std::int32_t requested);
+  std::int32_t GetWidth();
+
+  // The module pattern of the current Text and Typ. Corrects Ratio to the type's bounds (with
+  // notification), trims and checks the Text of numeric-only types ("Barcode must be numeric"),
+  // rejects an unknown Typ ("TBarcode: wrong BarcodeType") and runs the type's encoder, which
+  // may rewrite Text without notification and raise its own errors.
+  std::string BuildPattern();
+
+  // Corrects Ratio to the bounds of Typ, then recomputes the module widths w0..w3. Raises when
+  // Modul x Ratio is not finite or a width leaves the 32-bit range.
+  void ComputeModuleWidths();
+  // Width and line kind of one pattern character; raises "TBarcode: internal Error" for a
+  // character outside the pattern language.
+  TPatternElement DecodePatternChar(char c) const;
+
+  // `s` with the check digit of CheckSumMethod appended (csmNone: `s` unchanged).
+  std::string ApplyCheckSumMethod(std::string_view s) const;
+  // Text left-padded with '0' to `length` characters; never shortened. Text is not changed.
+  std::string ZeroPaddedText(std::size_t length) const;
+
+  // Draws the symbol with its bounding box at (Left, Top), turned by Angle, then the text that
+  // ShowText asks for. The canvas's font, pen and brush are restored afterwards.
+  void PaintTo(TCanvas& canvas);
+
+ private:
+  using Encoder = std::string (TBarcode::*)();
+  static const Encoder kEncoders[kBarcodeTypeCount];
+
+  void PaintBars(const std::string& pattern, TCanvas& canvas);
+  void PaintText(TCanvas& canvas);
+
+  // Encoders: each returns the module pattern of Text; several rewrite text_ directly.
+  std::string Encode25Interleaved();
+  std::string Encode25Industrial();
+  std::string Encode25Matrix();
+  std::string EncodeCode39();
+  std::string EncodeCode39Ext();
+  std::string EncodeCode128();
+  std::string EncodeCode93();
+  std::string EncodeCode93Ext();
+  std::string EncodeMSI();
+  std::string EncodePostNet();
+  std::string EncodeCodabar();
+  std::string EncodeEAN8();
+  std::string EncodeEAN13();
+  std::string EncodeUPCA();
+  std::string EncodeUPCE0();
+  std::string EncodeUPCE1();
+  std::string EncodeSupp2();
+  std::string EncodeSupp5();
+
+  std::int32_t height_ = 0;
+  std::string text_;
+  std::int32_t top_ = 0;
+  std::int32_t left_ = 0;
+  std::int32_t modul_ = 1;
+  double ratio_ = 2.0;
+  TBarcodeType typ_ = bcCodeEAN13;
+  bool checksum_ = false;
+  TBarcodeOption showText_ = bcoNone;
+  double angle_ = 0.0;
+  TColor color_ = clWhite;
+  TColor colorBar_ = clBlack;
+  TCheckSumMethod checkSumMethod_ = csmModulo10;
+  TNotifyEvent onChange_;
+  // Held in 32 bits so that large Modul x Ratio values draw correctly.
+  std::int32_t moduleWidths_[4] = {0, 0, 0, 0};
+  TFont showTextFont_;
+  TShowTextPosition showTextPosition_ = stpTopLeft;
+};
+
+}  // namespace bars

@@ -1,0 +1,24 @@
+#include "chksum.h"
+
+#include "exceptions.h"
+
+namespace bars {
+
+std::string AppendModulo10(std::string_view digits) {
+  // The sum is kept modulo 10 as it goes, so no length can overflow it.
+  unsigned sum = 0;
+  std::size_t fromRight = digits.size();
+  for (char c : digits) {
+    if (c < '0' || c > '9') throw EConvertError("'" + std::string(1, c) + "' is not a valid integer value");
+    unsigned d = static_cast<unsigned>(c - '0');
+    sum = (sum + (fromRight % 2 == 1 ? 3 * d : d)) % 10;
+    --fromRight;
+  }
+  std::string result;
+  result.reserve(digits.size() + 1);
+  result.append(digits);
+  result.push_back(static_cast<char>('0' + (10 - sum) % 10));
+  return result;
+}
+
+}  // namespace bars

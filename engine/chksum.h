@@ -1,0 +1,14 @@
+#pragma once
+// The modulo-10 check digit of EAN/UPC: weights 3, 1, 3, ... from the rightmost character.
+
+#include <string>
+#include <string_view>
+
+namespace bars {
+
+// Returns `digits` followed by its modulo-10 check digit ("123" gives "1236", "" gives "0").
+// Raises EConvertError "'<c>' is not a valid integer value" at the first character c that is
+// not a decimal digit.
+std::string AppendModulo10(std::string_view digits);
+
+}  // namespace bars

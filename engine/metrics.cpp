@@ -1,0 +1,69 @@
+// Module widths, the pattern language and the Width property.
+#include <cmath>
+
+#include "bars.h"
+#include "rounding.h"
+
+namespace bars {
+
+void TBarcode::ComputeModuleWidths() {
+  if (const TBCdata* row = CatalogueRow(typ_); row && row->RatioMax > 0) {
+    // Both corrections go through the property write: they last and they notify.
+    if (ratio_ < row->RatioMin) SetRatio(row->RatioMin);
+    if (ratio_ > row->RatioMax) SetRatio(row->RatioMax);
+  }
+  const double product = static_cast<double>(modul_) * ratio_;
+  if (!std::isfinite(product)) {
+    throw Exception(ClassName() + ": Ratio must be a finite number");
+  }
+  const auto w1 = ToInt32(RoundHalfEven(product));
+  const auto w2 = w1 ? ToInt32(std::int64_t{3} * *w1 / 2) : std::nullopt;
+  const auto w3 = w1 ? ToInt32(std::int64_t{2} * *w1) : std::nullopt;
+  if (!w3 || !w2) {
+    throw Exception(ClassName() + ": module width out of range (Modul x Ratio)");
+  }
+  moduleWidths_[0] = modul_;
+  moduleWidths_[1] = *w1;
+  moduleWidths_[2] = *w2;
+  moduleWidths_[3] = *w3;
+}
+
+TPatternElement TBarcode::DecodePatternChar(char c) const {
+  if (c >= '0' && c <= '3') return {moduleWidths_[c - '0'], lkSpace};
+  if (c >= '5' && c <= '8') return {moduleWidths_[c - '5'], lkBar};
+  if (c >= 'A' && c <= 'D') return {moduleWidths_[c - 'A'], lkShortBar};
+  throw Exception(ClassName() + ": internal Error");
+}
+
+std::string PatternFromWidths(std::string_view widthDigits) {
+  std::string pattern(widthDigits.size(), '\0');
+  for (std::size_t i = 0; i < widthDigits.size(); ++i) {
+    const int c = static_cast<unsigned char>(widthDigits[i]);
+    pattern[i] = static_cast<char>(i % 2 == 0 ? c + 4 : c - 1);
+  }
+  return pattern;
+}
+
+std::int32_t TBarcode::GetWidth() {
+  const std::string pattern = BuildPattern();
+  std::int64_t total = 0;
+  for (char c : pattern) {
+    total += DecodePatternChar(c).Width;
+    // Elements are at most 2^32 wide, so checking once per element keeps the sum in 64 bits.
+    if (total > INT32_MAX || total < INT32_MIN) {
+      throw Exception(ClassName() + ": symbol width out of range");
+    }
+  }
+  return static_cast<std::int32_t>(total);
+}
+
+void TBarcode::SetWidth(std::int32_t requested) {
+  const std::int32_t total = GetWidth();
+  if (total <= 0) return;
+  // 64-bit product: Modul x requested may exceed 32 bits for large requests.
+  const std::int64_t modul = std::int64_t{modul_} * requested / total;
+  if (modul < 1 || modul > 49) return;
+  SetModul(static_cast<std::int32_t>(modul));
+}
+
+}  // namespace bars
