@@ -4,12 +4,12 @@
 
 namespace bars {
 
-void AssertionFailed(const std::string& text, std::source_location where) {
-  std::string_view file = where.file_name();
+void AssertionFailed(const std::string& text, const char* fileName, int line) {
+  std::string_view file = fileName;
   if (auto slash = file.find_last_of("/\\"); slash != std::string_view::npos) {
     file.remove_prefix(slash + 1);
   }
-  throw EAssertionFailed(text + " (" + std::string(file) + ", line " + std::to_string(where.line()) +
+  throw EAssertionFailed(text + " (" + std::string(file) + ", line " + std::to_string(line) +
                          ")");
 }
 

@@ -3,7 +3,6 @@
 // subclasses); no other exception type leaves the engine.
 
 #include <exception>
-#include <source_location>
 #include <string>
 
 namespace bars {
@@ -31,8 +30,10 @@ class EConvertError : public Exception {
   using Exception::Exception;
 };
 
-// Raises EAssertionFailed for `text`, naming the caller's source file (base name) and line.
-[[noreturn]] void AssertionFailed(const std::string& text,
-                                  std::source_location where = std::source_location::current());
+// Raises EAssertionFailed for `text`, naming the source file (base name) and line given.
+[[noreturn]] void AssertionFailed(const std::string& text, const char* file, int line);
+
+// Raises EAssertionFailed for `text` at the place of the check.
+#define BARS_ASSERTION_FAILED(text) ::bars::AssertionFailed((text), __FILE__, __LINE__)
 
 }  // namespace bars

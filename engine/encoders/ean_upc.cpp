@@ -29,18 +29,18 @@ std::string TBarcode::EncodeEAN8() {
   if (checksum_) {
     // More than seven digits cannot take a check digit: refuse rather than drop the first ones.
     const std::string padded = ZeroPaddedText(7);
-    if (padded.size() > 7) AssertionFailed("Invalid Text len (EAN8)");
+    if (padded.size() > 7) BARS_ASSERTION_FAILED("Invalid Text len (EAN8)");
     data = ApplyCheckSumMethod(padded);
   } else {
     data = ZeroPaddedText(8);
   }
-  if (data.size() != 8) AssertionFailed("Invalid Text len (EAN8)");
+  if (data.size() != 8) BARS_ASSERTION_FAILED("Invalid Text len (EAN8)");
   return EanPattern(data, 0, "AAAA");
 }
 
 std::string TBarcode::EncodeEAN13() {
   const std::string data = checksum_ ? ApplyCheckSumMethod(ZeroPaddedText(12)) : ZeroPaddedText(13);
-  if (data.size() != 13) AssertionFailed("Invalid Text len (EAN13)");
+  if (data.size() != 13) BARS_ASSERTION_FAILED("Invalid Text len (EAN13)");
   // The leading digit has no bars: it selects the parities of the left half.
   const std::string_view parity = ean::kEan13Parity.substr(6 * DigitAt(data, 0), 6);
   return EanPattern(data, 1, parity);
