@@ -15,3 +15,4 @@ install_missing() {
 }
 
 BUILD_PACKAGES=(cmake g++ make libgtest-dev)
+SANITIZER_PACKAGES=(clang libclang-rt-14-dev)
