@@ -14,5 +14,5 @@ install_missing() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-BUILD_PACKAGES=(cmake g++ make libgtest-dev)
+BUILD_PACKAGES=(cmake g++ make libgtest-dev libbenchmark-dev libzint-dev)
 SANITIZER_PACKAGES=(clang libclang-rt-14-dev)
