@@ -16,6 +16,7 @@ class RatioReporter : public benchmark::ConsoleReporter {
     ConsoleReporter::ReportRuns(runs);
     for (const Run& run : runs) {
       // With repetitions only the median counts; without, the single run.
+      if (run.error_occurred) continue;
       if (run.run_type == Run::RT_Aggregate && run.aggregate_name != "median") continue;
       std::string name = run.run_name.str();
       if (auto slash = name.find("/repeats:"); slash != std::string::npos) name.resize(slash);
