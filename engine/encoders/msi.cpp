@@ -1,10 +1,71 @@
-// Not implemented yet.
+// MSI (Modified Plessey) with its modulo-10 check digit, always appended.
+#include <array>
+
 #include "bars.h"
+#include "encoder_helpers.h"
 
 namespace bars {
+namespace {
+
+// MSI digits as four bits, most significant first, MSI Data Corporation's Modified Plessey:
+// a 0 bit is "51" (narrow bar, wide space), a 1 bit "60" (wide bar, narrow space).
+constexpr std::array<std::string_view, 10> kMsiDigits = {
+    "51515151", "51515160", "51516051", "51516060", "51605151",
+    "51605160", "51606051", "51606060", "60515151", "60515160"};
+
+constexpr std::string_view kMsiStart = "60";  // a 1 bit
+constexpr std::string_view kMsiStop = "515";
+
+constexpr bool MsiDigitsAreTheirBits() {
+  for (std::size_t d = 0; d < kMsiDigits.size(); ++d) {
+    const std::string_view p = kMsiDigits[d];
+    if (p.size() != 8) return false;
+    std::size_t value = 0;
+    for (std::size_t bit = 0; bit < 4; ++bit) {
+      const std::string_view pair = p.substr(2 * bit, 2);
+      if (pair != "51" && pair != "60") return false;
+      value = 2 * value + (pair == "60");
+    }
+    if (value != d) return false;
+  }
+  return true;
+}
+static_assert(MsiDigitsAreTheirBits(), "MSI digits must be their 4 bits, 51 = 0 and 60 = 1");
+
+}  // namespace
+
+int DigitSum(std::int32_t v) {
+  int sum = 0;
+  for (; v > 0; v /= 10) sum += v % 10;
+  return sum;
+}
+
+int MsiCheckDigit(std::string_view digits) {
+  // The digit sum of the doubled number is the sum of the digit sums of its doubled digits
+  // (doubling a digit carries at most 1, into a position that then holds at most 9), so the
+  // number itself is never formed and no length overflows.
+  int sum = 0;
+  bool doubled = true;  // the last digit is doubled
+  for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
+    if (*it < '0' || *it > '9') {
+      throw EConvertError("'" + std::string(1, *it) + "' is not a valid integer value");
+    }
+    const int d = *it - '0';
+    sum = (sum + (doubled ? DigitSum(2 * d) : d)) % 10;
+    doubled = !doubled;
+  }
+  return (10 - sum) % 10;
+}
 
 std::string TBarcode::EncodeMSI() {
-  throw Exception(ClassName() + ": EncodeMSI not implemented");
+  std::string pattern;
+  pattern.reserve(kMsiStart.size() + 8 * (text_.size() + 1) + kMsiStop.size());
+  pattern += kMsiStart;
+  const int check = MsiCheckDigit(text_);  // also rejects anything but digits
+  for (char c : text_) pattern += kMsiDigits[static_cast<std::size_t>(c - '0')];
+  pattern += kMsiDigits[static_cast<std::size_t>(check)];
+  pattern += kMsiStop;
+  return pattern;
 }
 
 }  // namespace bars

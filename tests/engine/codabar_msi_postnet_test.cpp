@@ -1,0 +1,237 @@
+// Codabar, MSI and POSTNET: golden patterns, the mended MSI check digit, Codabar's refusal of
+// characters it cannot encode, and the rules the encoders share with the numeric-only check.
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <string>
+
+#include "bars.h"
+#include "encoders/encoder_helpers.h"
+#include "support/test_support.h"
+
+namespace bars {
+namespace {
+
+using namespace std::string_literals;
+using test::MessageOf;
+using test::Unspaced;
+
+struct SymbolCase {
+  const char* name;
+  TBarcodeType typ;
+  const char* text;
+  const char* pattern;  // blanks separate groups
+  const char* source;
+  friend void PrintTo(const SymbolCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class CodabarMsiPostNetEncodes : public ::testing::TestWithParam<SymbolCase> {};
+
+TEST_P(CodabarMsiPostNetEncodes, GoldenPatternAndTextUnchanged) {
+  const auto& c = GetParam();
+  TBarcode bc;
+  bc.SetTyp(c.typ);
+  bc.SetChecksum(true);  // none of the three reads it
+  bc.SetText(c.text);
+  EXPECT_EQ(bc.BuildPattern(), Unspaced(c.pattern)) << c.source;
+  EXPECT_EQ(bc.Text(), c.text);
+  EXPECT_EQ(bc.BuildPattern(), Unspaced(c.pattern));
+}
+
+constexpr auto CB = bcCodeCodabar;
+constexpr auto MSI = bcCodeMSI;
+constexpr auto PN = bcCodePostNet;
+
+INSTANTIATE_TEST_SUITE_P(
+    Symbols, CodabarMsiPostNetEncodes,
+    ::testing::Values(
+        SymbolCase{"CodabarEmpty", CB, "", "5061515 0 5151506", "worked example"},
+        SymbolCase{"Codabar12", CB, "12", "50615150 50506150 50515060 5151506",
+                   "worked example; zint 2.11 (A12B)"},
+        SymbolCase{"CodabarStartLetterAsData", CB, "A1", "50615150 50615150 50506150 5151506",
+                   "worked example"},
+        SymbolCase{"CodabarStopLettersAsData", CB, "BCD",
+                   "50615150 51515060 50515160 50516150 5151506", "standard rows of B, C, D"},
+        SymbolCase{"Codabar40156", CB, "40156",
+                   "50615150 50605150 50505160 50506150 60505150 51505060 5151506",
+                   "zint 2.11 (A40156B)"},
+        SymbolCase{"CodabarEveryDataChar", CB, "0123456789-$:/.+",
+                   "50615150 50505160 50506150 50515060 61505050 50605150 60505150 51505060 "
+                   "51506050 51605050 60515050 50516050 50615050 60506060 60605060 60606050 "
+                   "50606060 5151506",
+                   "zint 2.11 (A0123456789-$:/.+B)"},
+        SymbolCase{"MsiEmpty", MSI, "", "60 51515151 515", "worked example"},
+        SymbolCase{"Msi1234", MSI, "1234", "60 51515160 51516051 51516060 51605151 51605151 515",
+                   "worked example; zint 2.11 (check 4)"},
+        SymbolCase{"Msi12345", MSI, "12345",
+                   "60 51515160 51516051 51516060 51605151 51605160 51605160 515",
+                   "zint 2.11 (check 5; mended from 9)"},
+        SymbolCase{"Msi7", MSI, "7", "60 51606060 51605160 515",
+                   "zint 2.11 (check 5; mended from 3)"},
+        SymbolCase{"Msi80523", MSI, "80523",
+                   "60 60515151 51515151 51605160 51516051 51516060 51605151 515",
+                   "zint 2.11 (check 4)"},
+        SymbolCase{"PostNetEmpty", PN, "", "51 5", "worked example"},
+        SymbolCase{"PostNet12", PN, "12", "51 A1A1A15151 A1A151A151 5", "worked example"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct MsiCase {
+  std::string digits;
+  int check;
+  const char* source;
+  friend void PrintTo(const MsiCase& c, std::ostream* os) { *os << c.digits.size() << " digits"; }
+};
+
+class MsiCheck : public ::testing::TestWithParam<MsiCase> {};
+
+TEST_P(MsiCheck, PublishedModulo10) {
+  EXPECT_EQ(MsiCheckDigit(GetParam().digits), GetParam().check) << GetParam().source;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Digits, MsiCheck,
+    ::testing::Values(MsiCase{"", 0, "worked example"}, MsiCase{"0", 0, "zint 2.11"},
+                      MsiCase{"4", 2, "zint 2.11"}, MsiCase{"7", 5, "zint 2.11 (mended)"},
+                      MsiCase{"1234", 4, "worked example; zint 2.11"},
+                      MsiCase{"12345", 5, "zint 2.11 (mended)"}, MsiCase{"1234567", 4, "zint 2.11"},
+                      // Past 20 digits the doubled number leaves 32 (and 64) bits.
+                      MsiCase{"12345678901234567890", 6, "zint 2.11"},
+                      MsiCase{std::string(40, '9'), 0, "zint 2.11"}));
+
+TEST(MsiCheckDigit, CatchesEverySingleDigitChange) {
+  const std::string base = "9081726354";
+  const int check = MsiCheckDigit(base);
+  for (std::size_t i = 0; i < base.size(); ++i) {
+    for (char d = '0'; d <= '9'; ++d) {
+      if (d == base[i]) continue;
+      std::string changed = base;
+      changed[i] = d;
+      EXPECT_NE(MsiCheckDigit(changed), check) << changed;
+    }
+  }
+}
+
+TEST(MsiCheckDigit, RejectsNonDigits) {
+  EXPECT_EQ(MessageOf([] { MsiCheckDigit("12x4"); }), "'x' is not a valid integer value");
+}
+
+TEST(DigitSum, OfAny32BitValue) {
+  EXPECT_EQ(DigitSum(0), 0);
+  EXPECT_EQ(DigitSum(48), 12);
+  EXPECT_EQ(DigitSum(1000000000), 1);
+  EXPECT_EQ(DigitSum(INT32_MAX), 46);
+  EXPECT_EQ(DigitSum(-1), 0);
+  EXPECT_EQ(DigitSum(INT32_MIN), 0);
+}
+
+TEST(FindCodabarChar, RowsInTableOrderAndMisses) {
+  EXPECT_EQ(FindCodabarChar('1'), 0);
+  EXPECT_EQ(FindCodabarChar('0'), 9);
+  EXPECT_EQ(FindCodabarChar('-'), 10);
+  EXPECT_EQ(FindCodabarChar('+'), 15);
+  EXPECT_EQ(FindCodabarChar('A'), 16);
+  EXPECT_EQ(FindCodabarChar('D'), 19);
+  for (char c : {'a', 'd', ' ', '\0', '\x7F', '\x80', '\xFF', '*'}) {
+    EXPECT_EQ(FindCodabarChar(c), -1) << static_cast<int>(c);
+  }
+}
+
+struct RejectCase {
+  const char* name;
+  std::string text;
+  friend void PrintTo(const RejectCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class CodabarRejects : public ::testing::TestWithParam<RejectCase> {};
+
+TEST_P(CodabarRejects, NamesTheWholeText) {
+  TBarcode bc;
+  bc.SetTyp(CB);
+  bc.SetText(GetParam().text);
+  EXPECT_EQ(MessageOf([&] { bc.BuildPattern(); }),
+            "TBarcode:Codabar bad Data <" + GetParam().text + ">");
+  EXPECT_EQ(bc.Text(), GetParam().text);  // not trimmed
+}
+
+// Also rejected by the numeric-only types, "Blank" and "Nul" only inside the digits: around
+// them they are trimmed away.
+const auto kBadTexts = ::testing::Values(RejectCase{"Nul",
+                                                    "1\0"s
+                                                    "2"},
+                                         RejectCase{"Del", "1\x7F"}, RejectCase{"High80", "\x80"},
+                                         RejectCase{"HighFF", "12\xFF"}, RejectCase{"Blank", "1 2"},
+                                         RejectCase{"LowerCase", "a"},
+                                         RejectCase{"LowerStop", "12d"}, RejectCase{"Star", "*1*"});
+
+INSTANTIATE_TEST_SUITE_P(EdgeBytes, CodabarRejects, kBadTexts,
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CodabarRejects, LeadingBlankIsNotTrimmed) {
+  TBarcode bc;
+  bc.SetTyp(CB);
+  bc.SetText(" 12");
+  EXPECT_EQ(MessageOf([&] { bc.BuildPattern(); }), "TBarcode:Codabar bad Data < 12>");
+}
+
+constexpr TBarcodeType kNumericTypes[] = {
+    MSI, PN, bcCodeUPC_E0, bcCodeUPC_E1, bcCodeUPC_Supp2, bcCodeUPC_Supp5};
+
+class NumericRejects : public ::testing::TestWithParam<RejectCase> {};
+
+TEST_P(NumericRejects, AsNotNumeric) {
+  for (TBarcodeType typ : kNumericTypes) {
+    TBarcode bc;
+    bc.SetTyp(typ);
+    bc.SetText(GetParam().text);
+    EXPECT_EQ(MessageOf([&] { bc.BuildPattern(); }), "Barcode must be numeric") << typ;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(EdgeBytes, NumericRejects, kBadTexts,
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CodabarMsiPostNet, Widths) {
+  struct Case {
+    TBarcodeType typ;
+    std::string text;
+    std::int32_t width;
+  };
+  for (const auto& [typ, text, width] :
+       {Case{MSI, "", 19}, Case{MSI, "7", 31}, Case{MSI, "1234", 67},
+        Case{MSI, std::string(25, '8'), 12 * 25 + 19}, Case{PN, "", 4}, Case{PN, "12", 34},
+        Case{PN, "555551237", 15 * 9 + 4}, Case{CB, "12", 41}, Case{CB, "", 21}}) {
+    TBarcode bc;
+    bc.SetTyp(typ);
+    bc.SetText(text);
+    EXPECT_EQ(bc.Width(), width) << text;
+  }
+}
+
+// Every one of these types builds a pattern, and a second build changes neither the pattern
+// nor the Text the first one left, whatever Checksum and the check-digit method say.
+TEST(CodabarMsiPostNetUpc, SecondBuildIsIdentical) {
+  const TBarcodeType types[] = {
+      CB, MSI, PN, bcCodeUPC_E0, bcCodeUPC_E1, bcCodeUPC_Supp2, bcCodeUPC_Supp5};
+  for (TBarcodeType typ : types) {
+    for (const char* text :
+         {"", "0", "7", "12", "123", "12345", "123456", "1234569", "98765432109876543210"}) {
+      for (bool checksum : {false, true}) {
+        for (TCheckSumMethod method : {csmNone, csmModulo10}) {
+          TBarcode bc;
+          bc.SetTyp(typ);
+          bc.SetChecksum(checksum);
+          bc.SetCheckSumMethod(method);
+          bc.SetText(text);
+          const std::string first = bc.BuildPattern();
+          const std::string textAfter = bc.Text();
+          EXPECT_FALSE(first.empty());
+          EXPECT_EQ(bc.BuildPattern(), first) << typ << ' ' << text << ' ' << checksum;
+          EXPECT_EQ(bc.Text(), textAfter) << typ << ' ' << text << ' ' << checksum;
+        }
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace bars

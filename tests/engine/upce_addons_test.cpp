@@ -1,0 +1,195 @@
+// UPC-E (number systems 0 and 1) and the UPC add-ons: golden patterns, Text rewrites and the
+// mended UPC-E check digit, which follows the UPC-A expansion.
+#include <gtest/gtest.h>
+
+#include "bars.h"
+#include "encoders/encoder_helpers.h"
+#include "support/test_support.h"
+
+namespace bars {
+namespace {
+
+using test::Unspaced;
+
+struct UpcCase {
+  const char* name;
+  TBarcodeType typ;
+  bool checksum;
+  TCheckSumMethod method;
+  const char* text;
+  const char* pattern;    // blanks separate groups
+  const char* textAfter;  // Text after the build
+  const char* source;
+  friend void PrintTo(const UpcCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class UpcEncodes : public ::testing::TestWithParam<UpcCase> {};
+
+TEST_P(UpcEncodes, GoldenPattern) {
+  const auto& c = GetParam();
+  TBarcode bc;
+  bc.SetTyp(c.typ);
+  bc.SetChecksum(c.checksum);
+  bc.SetCheckSumMethod(c.method);
+  bc.SetText(c.text);
+  EXPECT_EQ(bc.BuildPattern(), Unspaced(c.pattern)) << c.source;
+  EXPECT_EQ(bc.Text(), c.textAfter) << c.source;
+  // A second build sees the Text the first one left and gives the same symbol.
+  EXPECT_EQ(bc.BuildPattern(), Unspaced(c.pattern));
+  EXPECT_EQ(bc.Text(), c.textAfter);
+}
+
+constexpr auto E0 = bcCodeUPC_E0;
+constexpr auto E1 = bcCodeUPC_E1;
+constexpr auto S2 = bcCodeUPC_Supp2;
+constexpr auto S5 = bcCodeUPC_Supp5;
+constexpr auto M10 = csmModulo10;
+
+// Digits 123456, number system 0, check 5 (row EooEEo).
+constexpr const char* kE0_123456 = "505 0616 1516 0805 1705 0715 0508 050505";
+// Digits 012345, number system 0, check 7 (row EoEoEo).
+constexpr const char* kE0_012345 = "505 0517 1615 1606 0805 1705 0625 050505";
+// Digits 123456, number system 1, check 2 (row EEooEo inverted).
+constexpr const char* kE1_123456 = "505 1615 1516 0535 1705 0625 3505 050505";
+constexpr const char* kS5_12345 = "506 0616 05 1516 05 0535 05 0526 05 0625";
+constexpr const char* kS2_12 = "506 1615 05 1516";
+
+INSTANTIATE_TEST_SUITE_P(
+    UpcE, UpcEncodes,
+    ::testing::Values(
+        UpcCase{"E0PublishedSample", E0, true, M10, "425261",
+                "505 1705 1516 0715 1606 0508 1615 050505", "4252614",
+                "published 0 425261 4 = UPC-A 042100005264"},
+        UpcCase{"E0SixDigitsWithChecksum", E0, true, M10, "123456", kE0_123456, "1234565",
+                "published 01234565 = UPC-A 012345000065 (mended: all six typed digits kept)"},
+        UpcCase{"E0SevenKeepsItsCheck", E0, true, M10, "1234565", kE0_123456, "1234565",
+                "published 01234565"},
+        UpcCase{"E0WrongCheckReplaced", E0, true, M10, "1234569", kE0_123456, "1234565",
+                "published 01234565"},
+        UpcCase{"E0LongCutWithChecksum", E0, true, M10, "12345678", kE0_123456, "1234565",
+                "published 01234565"},
+        UpcCase{"E0SixDigitsWithoutChecksum", E0, false, M10, "123456", kE0_012345, "0123456",
+                "worked example; zint 2.11 gives 00123457"},
+        UpcCase{"E0TypedCheckNotEncoded", E0, false, M10, "1234569", kE0_123456, "1234569",
+                "zint 2.11 (01234565)"},
+        UpcCase{"E0LongKeptWithoutChecksum", E0, false, M10, "12345678", kE0_123456, "12345678",
+                "zint 2.11 (01234565)"},
+        UpcCase{"E0NoMethodActsAsNoChecksum", E0, true, csmNone, "123456", kE0_012345, "0123456",
+                "zint 2.11 (00123457)"},
+        UpcCase{"E0LastDigit0", E0, true, M10, "123450", "505 0616 1516 0805 1705 0715 2605 050505",
+                "1234505", "zint 2.11 (01234505)"},
+        UpcCase{"E0LastDigit2", E0, true, M10, "123452", "505 0616 1606 0805 0526 0625 1606 050505",
+                "1234523", "zint 2.11 (01234523)"},
+        UpcCase{"E0LastDigit3", E0, true, M10, "123453", "505 0616 1606 0805 1705 0625 0805 050505",
+                "1234531", "zint 2.11 (01234531)"},
+        UpcCase{"E0LastDigit4", E0, true, M10, "123454", "505 0616 1606 0805 0526 0625 1705 050505",
+                "1234543", "zint 2.11 (01234543)"},
+        UpcCase{"E0Descending", E0, true, M10, "654321", "505 3505 0625 1705 0805 1606 1615 050505",
+                "6543217", "zint 2.11 (06543217)"},
+        UpcCase{"E0Empty", E0, false, M10, "", "505 0517 0517 0517 2605 2605 2605 050505",
+                "0000000", "zint 2.11 (00000000)"},
+        UpcCase{"E1SixDigitsWithChecksum", E1, true, M10, "123456", kE1_123456, "1234562",
+                "zint 2.11 (11234562) (mended: check digit of 11234500006)"},
+        UpcCase{"E1TypedCheckNotEncoded", E1, false, M10, "1234565", kE1_123456, "1234565",
+                "zint 2.11 (11234562) (mended: row from check 2, not 5)"},
+        UpcCase{"E1Published", E1, true, M10, "425261", "505 0526 1516 0715 1516 3505 0616 050505",
+                "4252611", "zint 2.11 (14252611)"},
+        UpcCase{"E1Empty", E1, true, M10, "", "505 2605 0517 2605 0517 2605 0517 050505", "0000007",
+                "zint 2.11 (10000007)"},
+        UpcCase{"E1NoMethodActsAsNoChecksum", E1, true, csmNone, "123456",
+                "505 2605 0616 1516 0805 1705 0715 050505", "0123456", "zint 2.11 (10123454)"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+INSTANTIATE_TEST_SUITE_P(
+    AddOns, UpcEncodes,
+    ::testing::Values(
+        UpcCase{"S5WithoutChecksum", S5, false, M10, "12345", kS5_12345, "12345",
+                "worked example; zint 2.11"},
+        UpcCase{"S5WithChecksum", S5, true, M10, "12345", kS5_12345, "123451",
+                "worked example; zint 2.11"},
+        UpcCase{"S5Price2495", S5, true, M10, "52495", "506 0715 05 1516 05 1705 05 2506 05 0625",
+                "524951", "published add-on 52495 (check 1); zint 2.11"},
+        UpcCase{"S5Padded", S5, false, M10, "7", "506 0517 05 2605 05 0517 05 2605 05 0706",
+                "00007", "zint 2.11 (00007)"},
+        UpcCase{"S5SixDigitsCutWithChecksum", S5, true, M10, "123456", kS5_12345, "123451",
+                "worked example"},
+        UpcCase{"S5SixDigitsKeptWithoutChecksum", S5, false, M10, "123456", kS5_12345, "123456",
+                "worked example"},
+        UpcCase{"S2Padded", S2, false, M10, "7", "506 0517 05 1525", "07",
+                "worked example; zint 2.11 (07)"},
+        UpcCase{"S2PaddedWithChecksum", S2, true, M10, "7", "506 0517 05 1525", "071",
+                "worked example"},
+        UpcCase{"S2ParityEo", S2, false, M10, "34", "506 0535 05 0526", "34",
+                "worked example; zint 2.11"},
+        UpcCase{"S2ParityOo", S2, true, M10, "12", kS2_12, "125", "worked example; zint 2.11"},
+        UpcCase{"S2ParityOE", S2, false, M10, "13", "506 1615 05 0535", "13", "zint 2.11 (13)"},
+        UpcCase{"S2ParityEE", S2, false, M10, "99", "506 1507 05 1507", "99", "zint 2.11 (99)"},
+        UpcCase{"S2ThreeDigitsWithoutChecksum", S2, false, M10, "123", kS2_12, "123",
+                "worked example"},
+        UpcCase{"S2ThreeDigitsWithChecksum", S2, true, M10, "123", kS2_12, "125", "worked example"},
+        UpcCase{"S2Empty", S2, false, M10, "", "506 2605 05 2605", "00", "zint 2.11 (00)"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(UpcEAddOns, SymbolWidthsDoNotDependOnTheDigits) {
+  struct Case {
+    TBarcodeType typ;
+    const char* text;
+    std::int32_t width;
+  };
+  for (auto [typ, text, width] :
+       {Case{E0, "", 51}, Case{E0, "999999", 51}, Case{E1, "1234565", 51}, Case{S5, "", 47},
+        Case{S5, "99999", 47}, Case{S2, "", 20}, Case{S2, "98", 20}}) {
+    TBarcode bc;
+    bc.SetTyp(typ);
+    bc.SetText(text);
+    EXPECT_EQ(bc.Width(), width) << text;
+  }
+}
+
+TEST(UpcEAddOns, TextWritesDoNotNotify) {
+  TBarcode bc;
+  bc.SetTyp(E0);
+  bc.SetChecksum(true);
+  bc.SetText("123456");
+  test::ChangeCounter counter;
+  counter.Attach(bc);
+  bc.BuildPattern();
+  EXPECT_EQ(bc.Text(), "1234565");
+  EXPECT_EQ(counter.calls, 0);
+}
+
+struct SuppCase {
+  const char* in;
+  const char* out;
+  const char* source;
+  friend void PrintTo(const SuppCase& c, std::ostream* os) { *os << '"' << c.in << '"'; }
+};
+
+class SuppCheck : public ::testing::TestWithParam<SuppCase> {};
+
+TEST_P(SuppCheck, ReplacesTheLastCharacter) {
+  EXPECT_EQ(SuppCheckDigit(GetParam().in), GetParam().out) << GetParam().source;
+}
+
+INSTANTIATE_TEST_SUITE_P(Digits, SuppCheck,
+                         ::testing::Values(SuppCase{"123450", "123451", "worked example"},
+                                           SuppCase{"524950", "524951", "published add-on"},
+                                           SuppCase{"000070", "000071", "zint 2.11 (00007)"},
+                                           SuppCase{"120", "125", "worked example"},
+                                           SuppCase{"079", "071", "worked example"},
+                                           SuppCase{"0", "0", "no digits"},
+                                           SuppCase{"", "0", "no digits"}));
+
+TEST(SuppCheckDigitRejects, NonDigitsWithTheConversionError) {
+  EXPECT_THROW(SuppCheckDigit("1a0"), EConvertError);
+  EXPECT_EQ(test::MessageOf([] { SuppCheckDigit("1a0"); }), "'a' is not a valid integer value");
+}
+
+TEST(UpcECheckDigitRejects, AnyLengthButSix) {
+  EXPECT_THROW(UpcECheckDigit('0', "12345"), EAssertionFailed);
+  EXPECT_THROW(UpcECheckDigit('0', "1234567"), EAssertionFailed);
+  EXPECT_THROW(UpcECheckDigit('0', "12a456"), EConvertError);
+}
+
+}  // namespace
+}  // namespace bars
