@@ -4,13 +4,18 @@
 
 namespace bars {
 
+int DigitValue(char c) {
+  if (c < '0' || c > '9')
+    throw EConvertError("'" + std::string(1, c) + "' is not a valid integer value");
+  return c - '0';
+}
+
 std::string AppendModulo10(std::string_view digits) {
   // The sum is kept modulo 10 as it goes, so no length can overflow it.
   unsigned sum = 0;
   std::size_t fromRight = digits.size();
   for (char c : digits) {
-    if (c < '0' || c > '9') throw EConvertError("'" + std::string(1, c) + "' is not a valid integer value");
-    unsigned d = static_cast<unsigned>(c - '0');
+    const auto d = static_cast<unsigned>(DigitValue(c));
     sum = (sum + (fromRight % 2 == 1 ? 3 * d : d)) % 10;
     --fromRight;
   }

@@ -6,6 +6,10 @@
 
 namespace bars {
 
+// The value of a decimal digit character; raises EConvertError
+// "'<c>' is not a valid integer value" for any other character.
+int DigitValue(char c);
+
 // Returns `digits` followed by its modulo-10 check digit ("123" gives "1236", "" gives "0").
 // Raises EConvertError "'<c>' is not a valid integer value" at the first character c that is
 // not a decimal digit.

@@ -5,7 +5,9 @@
 namespace bars {
 namespace {
 
-int DigitAt(const std::string& data, std::size_t i) { return data[i] - '0'; }
+int DigitAt(const std::string& data, std::size_t i) {
+  return data[i] - '0';
+}
 
 // Start guard, the left digits in the sets given, centre guard, right digits in set C, end guard.
 std::string EanPattern(const std::string& data, std::size_t leftBegin, std::string_view leftSets) {

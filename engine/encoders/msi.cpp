@@ -2,6 +2,7 @@
 #include <array>
 
 #include "bars.h"
+#include "chksum.h"
 #include "encoder_helpers.h"
 
 namespace bars {
@@ -47,10 +48,7 @@ int MsiCheckDigit(std::string_view digits) {
   int sum = 0;
   bool doubled = true;  // the last digit is doubled
   for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
-    if (*it < '0' || *it > '9') {
-      throw EConvertError("'" + std::string(1, *it) + "' is not a valid integer value");
-    }
-    const int d = *it - '0';
+    const int d = DigitValue(*it);
     sum = (sum + (doubled ? DigitSum(2 * d) : d)) % 10;
     doubled = !doubled;
   }

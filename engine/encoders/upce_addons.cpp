@@ -101,10 +101,7 @@ std::string SuppCheckDigit(std::string_view s) {
   unsigned sum = 0;  // kept mod 10, so no length overflows it
   std::size_t fromRight = rest.size();
   for (char c : rest) {
-    if (c < '0' || c > '9') {
-      throw EConvertError("'" + std::string(1, c) + "' is not a valid integer value");
-    }
-    const auto d = static_cast<unsigned>(c - '0');
+    const auto d = static_cast<unsigned>(DigitValue(c));
     sum = (sum + (fromRight % 2 == 1 ? 3 * d : 9 * d)) % 10;
     --fromRight;
   }
@@ -114,7 +111,7 @@ std::string SuppCheckDigit(std::string_view s) {
 }
 
 char UpcECheckDigit(char numberSystem, std::string_view sixDigits) {
-  if (sixDigits.size() != 6) AssertionFailed("UPC-E needs six digits");
+  if (sixDigits.size() != 6) BARS_ASSERTION_FAILED("UPC-E needs six digits");
   return AppendModulo10(numberSystem + UpcAExpansion(sixDigits)).back();
 }
 
