@@ -100,6 +100,14 @@ TEST(Code128, EverySetBCharacterIsElevenModules) {
   EXPECT_EQ(bc.Width(), 11 * (1 + 95 + 1) + 13);
 }
 
+TEST(Code128, PositionWeightsKeepGrowingPastOneHundredAndThree) {
+  TBarcode bc;
+  bc.SetTyp(bcCode128B);
+  bc.SetText(std::string(120, '!'));  // value 1 at positions 1..120
+  // (104 + 120 x 121 / 2) mod 103 = 51
+  EXPECT_TRUE(bc.BuildPattern().ends_with(PatternFromWidths("2131132331112")));
+}
+
 struct Code128Reject {
   const char* name;
   TBarcodeType typ;
