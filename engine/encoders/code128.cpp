@@ -122,32 +122,23 @@ class CheckSum {
 
 std::string TBarcode::EncodeCode128() {
   CodeSet set = CodeSet::A;
-  bool ean = false;
   switch (typ_) {
     case bcCode128A:
+    case bcCodeEAN128A:
       set = CodeSet::A;
       break;
     case bcCode128B:
+    case bcCodeEAN128B:
       set = CodeSet::B;
       break;
     case bcCode128C:
-      set = CodeSet::C;
-      break;
-    case bcCodeEAN128A:
-      set = CodeSet::A;
-      ean = true;
-      break;
-    case bcCodeEAN128B:
-      set = CodeSet::B;
-      ean = true;
-      break;
     case bcCodeEAN128C:
       set = CodeSet::C;
-      ean = true;
       break;
     default:
       throw Exception(ClassName() + ": wrong BarcodeType in Code_128");
   }
+  const bool ean = typ_ == bcCodeEAN128A || typ_ == bcCodeEAN128B || typ_ == bcCodeEAN128C;
   const auto setIndex = static_cast<std::size_t>(set);
   std::string widths(kStartWidths[setIndex]);
   CheckSum sum(103 + static_cast<unsigned>(setIndex));
