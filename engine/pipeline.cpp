@@ -49,7 +49,10 @@ std::string TBarcode::BuildPattern() {
     }
   }
   if (typ_ > bcCodeEAN128C) throw Exception(ClassName() + ": wrong BarcodeType");
-  return (this->*kEncoders[typ_])();
+  // Through a local: g++ 12 with -fsanitize=undefined miscompiles a call through an indexed
+  // array of member-function pointers that return a class (bogus bounds report, then a crash).
+  const Encoder encoder = kEncoders[typ_];
+  return (this->*encoder)();
 }
 
 std::string TBarcode::ApplyCheckSumMethod(std::string_view s) const {

@@ -1,10 +1,181 @@
-// Not implemented yet.
+// Code 128 and EAN-128 (GS1-128), one code set per symbol: A, B or C as the type names, with
+// FNC1 after the start for EAN-128, and the modulo-103 check character. The symbol is written
+// in width digits first and converted to pattern characters at the end.
+#include <array>
+#include <cstdint>
+#include <string_view>
+
 #include "bars.h"
+#include "pattern_checks.h"
 
 namespace bars {
+namespace {
+
+// Symbol character widths of ISO/IEC 15417 for values 0..102, bar first, in modules. Value
+// 102 is FNC1 in every code set.
+constexpr std::array<std::string_view, 103> kCode128Widths = {
+    "212222", "222122", "222221", "121223", "121322", "131222", "122213", "122312", "132212",
+    "221213", "221312", "231212", "112232", "122132", "122231", "113222", "123122", "123221",
+    "223211", "221132", "221231", "213212", "223112", "312131", "311222", "321122", "321221",
+    "312212", "322112", "322211", "212123", "212321", "232121", "111323", "131123", "131321",
+    "112313", "132113", "132311", "211313", "231113", "231311", "112133", "112331", "132131",
+    "113123", "113321", "133121", "313121", "211331", "231131", "213113", "213311", "213131",
+    "311123", "311321", "331121", "312113", "312311", "332111", "314111", "221411", "431111",
+    "111224", "111422", "121124", "121421", "141122", "141221", "112214", "112412", "122114",
+    "122411", "142112", "142211", "241211", "221114", "413111", "241112", "134111", "111242",
+    "121142", "121241", "114212", "124112", "124211", "411212", "421112", "421211", "212141",
+    "214121", "412121", "111143", "111341", "131141", "114113", "114311", "411113", "411311",
+    "113141", "114131", "311141", "411131"};
+constexpr int kFnc1 = 102;
+
+enum class CodeSet : std::uint8_t { A, B, C };
+
+// Start A, B and C (values 103..105, ISO/IEC 15417) and the stop with its final bar.
+constexpr std::array<std::string_view, 3> kStartWidths = {"211412", "211214", "211232"};
+constexpr std::string_view kStopWidths = "2331112";
+
+// One row per value: the character it stands for in sets A and B and the digit pair in set C.
+// Values a set does not use hold a space (or two) and never win a search, which stops at the
+// first match: space is value 0.
+struct Code128Row {
+  char A;
+  char B;
+  char Pair[2];
+};
+
+constexpr std::array<Code128Row, 103> MakeCode128Rows() {
+  std::array<Code128Row, 103> rows{};
+  for (int v = 0; v < 103; ++v) {
+    Code128Row& row = rows[static_cast<std::size_t>(v)];
+    row.A = static_cast<char>(v < 64 ? 32 + v : ' ');
+    row.B = static_cast<char>(v < 95 ? 32 + v : ' ');
+    row.Pair[0] = static_cast<char>(v < 100 ? '0' + v / 10 : ' ');
+    row.Pair[1] = static_cast<char>(v < 100 ? '0' + v % 10 : ' ');
+  }
+  return rows;
+}
+constexpr std::array<Code128Row, 103> kCode128 = MakeCode128Rows();
+
+// The value of `c` in code set A or B (first matching row), or -1.
+constexpr int FindCode128Char(char c, CodeSet set) {
+  for (std::size_t v = 0; v < kCode128.size(); ++v) {
+    if ((set == CodeSet::A ? kCode128[v].A : kCode128[v].B) == c) return static_cast<int>(v);
+  }
+  return -1;
+}
+
+// The value of a two-digit string in code set C (first matching row), or -1.
+constexpr int FindCode128Pair(std::string_view pair) {
+  for (std::size_t v = 0; v < kCode128.size(); ++v) {
+    if (std::string_view(kCode128[v].Pair, 2) == pair) return static_cast<int>(v);
+  }
+  return -1;
+}
+
+// Every symbol character is 11 modules in three bars and three spaces, its bars an even number
+// of modules; no two are alike.
+constexpr bool IsSymbolCharacter(std::string_view w) {
+  if (w.size() != 6 || checks::WidthDigitModules(w) != 11) return false;
+  return (w[0] - '0' + w[2] - '0' + w[4] - '0') % 2 == 0;
+}
+
+constexpr bool Code128IsStandard() {
+  std::array<std::string_view, 106> all{};
+  for (std::size_t v = 0; v < 103; ++v) all[v] = kCode128Widths[v];
+  for (std::size_t s = 0; s < 3; ++s) all[103 + s] = kStartWidths[s];
+  for (std::size_t i = 0; i < all.size(); ++i) {
+    if (!IsSymbolCharacter(all[i])) return false;
+    for (std::size_t j = 0; j < i; ++j) {
+      if (all[j] == all[i]) return false;
+    }
+  }
+  // The stop: 13 modules, four bars.
+  return kStopWidths.size() == 7 && checks::WidthDigitModules(kStopWidths) == 13;
+}
+static_assert(Code128IsStandard(), "Code 128: 11 modules in three bars each, the stop 13");
+static_assert(kCode128Widths[0] == "212222" && kCode128Widths[1] == "222122" &&
+              kCode128Widths[33] == "111323" && kCode128Widths[64] == "111422" &&
+              kCode128Widths[100] == "114131" && kCode128Widths[101] == "311141" &&
+              kCode128Widths[kFnc1] == "411131");
+static_assert(FindCode128Char(' ', CodeSet::A) == 0 && FindCode128Char('_', CodeSet::A) == 63 &&
+              FindCode128Char('a', CodeSet::A) == -1 && FindCode128Char('~', CodeSet::B) == 94 &&
+              FindCode128Char('\x7F', CodeSet::B) == -1 && FindCode128Pair("00") == 0 &&
+              FindCode128Pair("99") == 99 && FindCode128Pair("0A") == -1);
+
+// Check sum of start value plus value x position, kept reduced modulo 103 so that no length
+// of Text can overflow it.
+class CheckSum {
+ public:
+  explicit CheckSum(unsigned startValue) : sum_(startValue % 103) {}
+  void Add(int value) {
+    sum_ = (sum_ + static_cast<unsigned>(value) * weight_) % 103;
+    weight_ = (weight_ + 1) % 103;
+  }
+  std::size_t Value() const { return sum_; }
+
+ private:
+  unsigned sum_;
+  unsigned weight_ = 1;
+};
+
+}  // namespace
 
 std::string TBarcode::EncodeCode128() {
-  throw Exception(ClassName() + ": EncodeCode128 not implemented");
+  CodeSet set = CodeSet::A;
+  switch (typ_) {
+    case bcCode128A:
+    case bcCodeEAN128A:
+      set = CodeSet::A;
+      break;
+    case bcCode128B:
+    case bcCodeEAN128B:
+      set = CodeSet::B;
+      break;
+    case bcCode128C:
+    case bcCodeEAN128C:
+      set = CodeSet::C;
+      break;
+    default:
+      throw Exception(ClassName() + ": wrong BarcodeType in Code_128");
+  }
+  const bool ean = typ_ == bcCodeEAN128A || typ_ == bcCodeEAN128B || typ_ == bcCodeEAN128C;
+  const auto setIndex = static_cast<std::size_t>(set);
+  std::string widths(kStartWidths[setIndex]);
+  CheckSum sum(103 + static_cast<unsigned>(setIndex));
+  auto append = [&](int value) {
+    widths += kCode128Widths[static_cast<std::size_t>(value)];
+    sum.Add(value);
+  };
+  if (ean) append(kFnc1);
+
+  // The EAN-128 check digit goes into the bars only; Text keeps the data as typed. A non-digit
+  // here raises the check-digit conversion error.
+  std::string data = ean && checksum_ ? ApplyCheckSumMethod(text_) : text_;
+  const auto badData = [this] {
+    return Exception(ClassName() + ":Code128 bad Data <" + text_ + ">");
+  };
+  if (set == CodeSet::C) {
+    // Set C takes digit pairs: an odd count gets a leading '0', kept in Text as well so that
+    // the next build finds an even count and gives the same symbol.
+    if (data.size() % 2 != 0) {
+      data.insert(data.begin(), '0');
+      text_.insert(text_.begin(), '0');
+    }
+    for (std::size_t i = 0; i < data.size(); i += 2) {
+      const int value = FindCode128Pair(std::string_view(data).substr(i, 2));
+      if (value < 0) throw badData();
+      append(value);
+    }
+  } else {
+    for (char c : data) {
+      const int value = FindCode128Char(c, set);
+      if (value < 0) throw badData();
+      append(value);
+    }
+  }
+  widths += kCode128Widths[sum.Value()];
+  widths += kStopWidths;
+  return PatternFromWidths(widths);
 }
 
 }  // namespace bars
