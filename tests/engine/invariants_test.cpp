@@ -1,0 +1,127 @@
+// Properties every symbology must keep, over seeded random valid texts: only pattern characters,
+// Width equals the sum of the element widths, a second build repeats the first (pattern and
+// Text), and numeric-only types reject every non-digit.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "bars.h"
+#include "support/test_support.h"
+
+namespace bars {
+namespace {
+
+using test::MessageOf;
+
+// The characters each type can carry, and the longest Text it accepts with the given Checksum.
+struct Alphabet {
+  std::string chars;
+  std::size_t maxLength;
+};
+
+std::string Range(int first, int last) {
+  std::string s;
+  for (int c = first; c <= last; ++c) s += static_cast<char>(c);
+  return s;
+}
+
+Alphabet ValidTextsOf(TBarcodeType typ, bool checksum) {
+  const std::string digits = "0123456789";
+  switch (typ) {
+    case bcCodeEAN8:
+      return {digits, checksum ? 7u : 8u};
+    case bcCodeEAN13:
+      return {digits, checksum ? 12u : 13u};
+    case bcCode39:
+      return {digits + Range('A', 'Z') + "-. $/+%*", 40};
+    case bcCode39Extended:
+    case bcCode93Extended:
+      return {Range(0, 127), 40};
+    case bcCode128A:
+      return {Range(32, 95), 40};
+    case bcCode128B:
+      return {Range(32, 126), 40};
+    case bcCodeEAN128A:
+      return {checksum ? digits : Range(32, 95), 40};
+    case bcCodeEAN128B:
+      return {checksum ? digits : Range(32, 126), 40};
+    case bcCode93:
+      return {digits + Range('A', 'Z') + "-. $/+%[]{}", 40};
+    case bcCodeCodabar:
+      return {digits + "-$:/.+ABCD", 40};
+    default:
+      return {digits, 40};  // the other numeric-only types take any length
+  }
+}
+
+class EveryType : public ::testing::TestWithParam<std::size_t> {
+ protected:
+  TBarcodeType Typ() const { return static_cast<TBarcodeType>(GetParam()); }
+};
+
+TEST_P(EveryType, RandomValidTextsKeepThePatternInvariants) {
+  std::mt19937 rng(1234 + static_cast<unsigned>(GetParam()));
+  int built = 0;
+  for (bool checksum : {false, true}) {
+    const Alphabet alphabet = ValidTextsOf(Typ(), checksum);
+    std::uniform_int_distribution<std::size_t> pickLength(0, alphabet.maxLength);
+    std::uniform_int_distribution<std::size_t> pickChar(0, alphabet.chars.size() - 1);
+    std::uniform_int_distribution<int> pickModul(1, 6);
+    for (int round = 0; round < 150; ++round) {
+      std::string text;
+      for (std::size_t n = pickLength(rng); n > 0; --n) text += alphabet.chars[pickChar(rng)];
+      TBarcode bc;
+      bc.SetTyp(Typ());
+      bc.SetChecksum(checksum);
+      bc.SetModul(pickModul(rng));
+      bc.SetText(text);
+      SCOPED_TRACE(::testing::Message() << "Text <" << text << "> checksum " << checksum);
+
+      const std::string first = bc.BuildPattern();
+      const std::string textAfter = bc.Text();
+      std::int64_t sum = 0;
+      for (char c : first) {
+        ASSERT_NE(std::string("01235678ABCD").find(c), std::string::npos) << int(c);
+        sum += bc.DecodePatternChar(c).Width;
+      }
+      EXPECT_EQ(bc.Width(), sum);
+      EXPECT_EQ(bc.BuildPattern(), first);
+      EXPECT_EQ(bc.Text(), textAfter);
+      ++built;
+    }
+  }
+  EXPECT_EQ(built, 300);
+}
+
+class NumericOnlyType : public EveryType {};
+
+TEST_P(NumericOnlyType, RejectsEveryNonDigit) {
+  for (int c = 0; c < 256; ++c) {
+    if (c >= '0' && c <= '9') continue;
+    TBarcode bc;
+    bc.SetTyp(Typ());
+    bc.SetText(std::string("1") + static_cast<char>(c) + "2");
+    EXPECT_EQ(MessageOf([&] { bc.BuildPattern(); }), "Barcode must be numeric") << c;
+  }
+}
+
+std::vector<std::size_t> NumericOnlyTypes() {
+  std::vector<std::size_t> types;
+  for (std::size_t i = 0; i < kBarcodeTypeCount; ++i)
+    if (BCdata[i].NumericOnly) types.push_back(i);
+  return types;
+}
+
+std::string ItemText(const ::testing::TestParamInfo<std::size_t>& info) {
+  return std::string(BCdata[info.param].ItemText);
+}
+
+INSTANTIATE_TEST_SUITE_P(Catalogue, EveryType, ::testing::Range<std::size_t>(0, kBarcodeTypeCount),
+                         ItemText);
+INSTANTIATE_TEST_SUITE_P(Catalogue, NumericOnlyType, ::testing::ValuesIn(NumericOnlyTypes()),
+                         ItemText);
+
+}  // namespace
+}  // namespace bars
