@@ -19,6 +19,7 @@
 #include "catalogue.h"
 #include "component.h"
 #include "exceptions.h"
+#include "geometry.h"
 #include "graphics.h"
 
 namespace bars {
@@ -134,15 +135,25 @@ class TBarcode : public TComponent {
   std::string ZeroPaddedText(std::size_t length) const;
 
   // Draws the symbol with its bounding box at (Left, Top), turned by Angle, then the text that
-  // ShowText asks for. The canvas's font, pen and brush are restored afterwards.
+  // ShowText asks for. The canvas's font, pen and brush are restored afterwards, also when a
+  // step raises. Raises what BuildPattern raises, "TBarcode: Angle must be a finite number" and
+  // "TBarcode: drawing coordinates out of range", all before anything is drawn.
   void PaintTo(TCanvas& canvas);
 
  private:
   using Encoder = std::string (TBarcode::*)();
   static const Encoder kEncoders[kBarcodeTypeCount];
 
+  struct TextPlacement;
+
   void PaintBars(const std::string& pattern, TCanvas& canvas);
   void PaintText(TCanvas& canvas);
+  // The code text that PaintText writes.
+  std::string PrintedCode() const;
+  // Where PaintText writes, measured in the canvas's current font; raises when out of range.
+  TextPlacement PlaceText(TCanvas& canvas, const std::string& code);
+  // Raises before anything is drawn when the text could not be placed.
+  void CheckTextPlacement(TCanvas& canvas);
 
   // Encoders: each returns the module pattern of Text; several rewrite text_ directly.
   std::string Encode25Interleaved();

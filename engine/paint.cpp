@@ -1,10 +1,201 @@
-// Not implemented yet.
+// Drawing: the bars as turned polygons, then the human-readable text on its white box.
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <initializer_list>
+#include <utility>
+
 #include "bars.h"
+#include "rounding.h"
 
 namespace bars {
+namespace {
 
-void TBarcode::PaintTo(TCanvas&) { throw Exception(ClassName() + ": PaintTo not implemented"); }
-void TBarcode::PaintBars(const std::string&, TCanvas&) {}
-void TBarcode::PaintText(TCanvas&) {}
+// Puts the canvas's font, pen and brush back on every path out of the scope that saved them.
+class ToolsKeeper {
+ public:
+  explicit ToolsKeeper(TCanvas& canvas) : canvas_(canvas) {
+    font_.Assign(canvas.Font());
+    pen_.Assign(canvas.Pen());
+    brush_.Assign(canvas.Brush());
+  }
+  ToolsKeeper(const ToolsKeeper&) = delete;
+  ToolsKeeper& operator=(const ToolsKeeper&) = delete;
+  // Moves, not copies: restoring must not throw.
+  ~ToolsKeeper() {
+    canvas_.Font() = std::move(font_);
+    canvas_.Pen() = pen_;
+    canvas_.Brush() = brush_;
+  }
+
+ private:
+  TCanvas& canvas_;
+  TFont font_;
+  TPen pen_;
+  TBrush brush_;
+};
+
+// The same for the font alone.
+class FontKeeper {
+ public:
+  explicit FontKeeper(TCanvas& canvas) : canvas_(canvas) { font_.Assign(canvas.Font()); }
+  FontKeeper(const FontKeeper&) = delete;
+  FontKeeper& operator=(const FontKeeper&) = delete;
+  ~FontKeeper() { canvas_.Font() = std::move(font_); }
+
+ private:
+  TCanvas& canvas_;
+  TFont font_;
+};
+
+// Types whose encoders append their check digit to the data without storing it in Text: their
+// printed code needs the digit added. Every other type either has no such digit or already
+// keeps it in Text (UPC-A, UPC-E, the add-ons).
+bool PrintsAppendedCheckDigit(TBarcodeType typ) {
+  switch (typ) {
+    case bcCodeEAN8:
+    case bcCodeEAN13:
+    case bcCodeEAN128A:
+    case bcCodeEAN128B:
+    case bcCodeEAN128C:
+      return true;
+    default:
+      return false;
+  }
+}
+
+// Whether every corner (u, v) with u in [uMin, uMax] and v one of `rows` can be turned and
+// shifted within 32 bits. A turned, rounded coordinate is monotonic in u, so the extreme u
+// values decide. An empty range (no elements) always fits.
+bool ExtremeCornersFit(std::int64_t uMin, std::int64_t uMax,
+                       std::initializer_list<std::int32_t> rows, double theta, TPoint origin) {
+  if (uMin > uMax) return true;
+  if (!ToInt32(uMin) || !ToInt32(uMax)) return false;
+  for (std::int64_t u : {uMin, uMax}) {
+    for (std::int32_t v : rows) {
+      const auto turned = TryRotatePoint({static_cast<std::int32_t>(u), v}, theta);
+      if (!turned || !TryTranslatePoint(*turned, origin)) return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+struct TBarcode::TextPlacement {
+  TPoint Code;            // top-left corner of the printed code
+  std::int32_t TypNameY;  // row of the type name, which starts at Left
+};
+
+void TBarcode::PaintTo(TCanvas& canvas) {
+  const std::string pattern = BuildPattern();
+  ToolsKeeper keeper(canvas);
+  if (showText_ != bcoNone) CheckTextPlacement(canvas);
+  PaintBars(pattern, canvas);
+  if (showText_ != bcoNone) PaintText(canvas);
+}
+
+void TBarcode::PaintBars(const std::string& pattern, TCanvas& canvas) {
+  if (!std::isfinite(angle_)) throw Exception(ClassName() + ": Angle must be a finite number");
+  const double theta = AngleToRadians(angle_);
+  const std::int32_t width = Width();
+  const std::int32_t shortHeight = static_cast<std::int32_t>(std::int64_t{2} * height_ / 5);
+  const auto origin = TryRotatedOrigin({left_, top_}, {width, height_}, theta);
+
+  // Every corner is checked before the first polygon, so a symbol that cannot be placed in
+  // 32-bit coordinates leaves the canvas untouched.
+  std::int64_t x = 0, uMin = INT64_MAX, uMax = INT64_MIN;
+  for (char c : pattern) {
+    const std::int32_t w = DecodePatternChar(c).Width;
+    uMin = std::min({uMin, x, x + w - 1});
+    uMax = std::max({uMax, x, x + w - 1});
+    x += w;
+  }
+  if (!origin || !ExtremeCornersFit(uMin, uMax, {0, shortHeight, height_}, theta, *origin)) {
+    throw Exception(ClassName() + ": drawing coordinates out of range");
+  }
+
+  canvas.Pen().SetWidth(1);
+  x = 0;
+  for (char c : pattern) {
+    const TPatternElement element = DecodePatternChar(c);
+    canvas.Pen().SetColor(element.Kind == lkSpace ? color_ : colorBar_);
+    canvas.Brush().SetColor(canvas.Pen().Color());
+    const std::int32_t h = element.Kind == lkShortBar ? shortHeight : height_;
+    const auto left = static_cast<std::int32_t>(x);
+    const auto right = static_cast<std::int32_t>(x + element.Width - 1);
+    const TPoint frame[4] = {{left, 0}, {left, h}, {right, h}, {right, 0}};
+    TPoint corners[4];
+    for (int i = 0; i < 4; ++i) corners[i] = TranslatePoint(RotatePoint(frame[i], theta), *origin);
+    canvas.Polygon(corners);
+    x += element.Width;
+  }
+}
+
+std::string TBarcode::PrintedCode() const {
+  if (checksum_ && PrintsAppendedCheckDigit(typ_)) return ApplyCheckSumMethod(text_);
+  return text_;
+}
+
+TBarcode::TextPlacement TBarcode::PlaceText(TCanvas& canvas, const std::string& code) {
+  const std::int64_t left = left_, top = top_, height = height_;
+  const std::int64_t width = Width();
+  const std::int64_t textWidth = canvas.TextWidth(code);
+  const std::int64_t textHeight = canvas.TextHeight(code);
+  // Integer division truncates toward zero, as Trunc of the halved difference does.
+  const std::int64_t centred = left + (width - textWidth) / 2;
+  const std::int64_t bottom = top + height - textHeight;
+  std::int64_t x = left, y = top;
+  switch (showTextPosition_) {
+    case stpTopLeft:
+      break;
+    case stpTopRight:
+      x = left + width - textWidth;
+      break;
+    case stpTopCenter:
+      x = centred;
+      break;
+    case stpBottomLeft:
+      y = bottom;
+      break;
+    case stpBottomRight:
+      x = left + width - textWidth;
+      y = bottom;
+      break;
+    case stpBottomCenter:
+      x = centred;
+      y = bottom;
+      break;
+    default:
+      throw Exception(ClassName() + ": wrong ShowTextPosition");
+  }
+  // The type name's row follows the font: by default 2.5 x -11 rounds to 28 rows above Top.
+  const auto fontRows = static_cast<std::int64_t>(RoundHalfEven(2.5 * canvas.Font().Height()));
+  const auto codeX = ToInt32(x), codeY = ToInt32(y), typNameY = ToInt32(top + fontRows);
+  if (!codeX || !codeY || !typNameY) {
+    throw Exception(ClassName() + ": drawing coordinates out of range");
+  }
+  return {{*codeX, *codeY}, *typNameY};
+}
+
+void TBarcode::CheckTextPlacement(TCanvas& canvas) {
+  const std::string code = PrintedCode();
+  FontKeeper keeper(canvas);
+  canvas.Font().Assign(showTextFont_);
+  PlaceText(canvas, code);
+}
+
+void TBarcode::PaintText(TCanvas& canvas) {
+  const std::string code = PrintedCode();
+  FontKeeper keeper(canvas);
+  canvas.Font().Assign(showTextFont_);
+  // The box behind the text is always white, whatever Color the spaces have.
+  canvas.Brush().SetColor(clWhite);
+  const TextPlacement at = PlaceText(canvas, code);
+  if (showText_ == bcoCode || showText_ == bcoBoth) canvas.TextOut(at.Code.X, at.Code.Y, code);
+  if (showText_ == bcoTyp || showText_ == bcoBoth) {
+    canvas.TextOut(left_, at.TypNameY, GetTypName());
+  }
+}
 
 }  // namespace bars

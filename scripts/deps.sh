@@ -14,5 +14,9 @@ install_missing() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-BUILD_PACKAGES=(cmake g++ make libgtest-dev libbenchmark-dev libzint-dev)
+# Qt 6 for the canvas and the window (Svg for vector pictures), a font for the printed code,
+# and a virtual display for running the window without a screen; Google Benchmark and libzint
+# for the benchmarks.
+BUILD_PACKAGES=(cmake g++ make libgtest-dev qt6-base-dev qt6-svg-dev fonts-dejavu-core xvfb xauth
+  libbenchmark-dev libzint-dev)
 SANITIZER_PACKAGES=(clang libclang-rt-14-dev)

@@ -1,0 +1,117 @@
+// The Qt canvas: polygons through QPainter's aliased fill and one-pixel outline, text through
+// QFontMetrics and drawText on an opaque cell.
+#include "qt_canvas.h"
+
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QPen>
+#include <QPolygon>
+#include <QRectF>
+#include <QString>
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+
+namespace bars {
+namespace {
+
+// The face fontconfig resolves for "sans-serif" when a font names none.
+constexpr const char* kDefaultFamily = "Sans";
+// A new font's character height in pixels (8 points at 96 pixels per inch), used for Height 0.
+constexpr int kDefaultPixelSize = 11;
+// Glyphs beyond this size are not rasterised sensibly by Qt's font engines; no picture this
+// component draws needs more.
+constexpr std::int64_t kMaxPixelSize = 16384;
+
+QString Latin1(const std::string& text) {
+  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+int ClampedPixelSize(std::int64_t pixels) {
+  return static_cast<int>(std::clamp<std::int64_t>(pixels, 1, kMaxPixelSize));
+}
+
+int CellHeight(QFont font, int pixelSize) {
+  font.setPixelSize(pixelSize);
+  return QFontMetrics(font).height();
+}
+
+// The largest pixel size whose cell (ascent plus descent) is at most `cell` pixels; 1 if even
+// that one is taller. Starts from the proportional guess, then steps to the exact answer.
+int PixelSizeForCell(const QFont& font, int cell) {
+  const int atCell = CellHeight(font, cell);
+  int size = ClampedPixelSize(atCell > 0 ? std::int64_t{cell} * cell / atCell : cell);
+  while (size > 1 && CellHeight(font, size) > cell) --size;
+  while (size < kMaxPixelSize && CellHeight(font, size + 1) <= cell) ++size;
+  return size;
+}
+
+}  // namespace
+
+QColor ToQColor(TColor color) {
+  return QColor(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
+                static_cast<int>((color >> 16) & 0xFF));
+}
+
+QFont ToQFont(const TFont& font) {
+  QFont q;
+  q.setStyleHint(QFont::SansSerif);
+  q.setFamily(font.Name().empty() ? QString::fromLatin1(kDefaultFamily) : Latin1(font.Name()));
+  q.setBold((font.Style() & fsBold) != 0);
+  q.setItalic((font.Style() & fsItalic) != 0);
+  q.setUnderline((font.Style() & fsUnderline) != 0);
+  q.setStrikeOut((font.Style() & fsStrikeOut) != 0);
+  const std::int64_t height = font.Height();
+  if (height < 0) {
+    q.setPixelSize(ClampedPixelSize(-height));
+  } else if (height > 0) {
+    q.setPixelSize(PixelSizeForCell(q, ClampedPixelSize(height)));
+  } else {
+    q.setPixelSize(kDefaultPixelSize);
+  }
+  return q;
+}
+
+void TQtCanvas::Polygon(std::span<const TPoint> points) {
+  QPolygon polygon;
+  polygon.reserve(static_cast<qsizetype>(points.size()));
+  for (const TPoint& p : points) polygon << QPoint(p.X, p.Y);
+
+  // A one-pixel aliased outline paints the pixels to the right of and below each corner, and
+  // the aliased fill paints the pixels whose centres lie inside. Together they cover every
+  // pixel from the smallest to the largest corner coordinate, so neighbours whose corners are
+  // one apart meet without gap or overlap. Widths below 1 draw one pixel wide.
+  QPen pen(ToQColor(Pen().Color()));
+  pen.setWidth(std::max(Pen().Width(), 0));
+  pen.setJoinStyle(Qt::MiterJoin);
+  painter_.save();
+  painter_.setRenderHint(QPainter::Antialiasing, false);
+  painter_.setPen(pen);
+  painter_.setBrush(ToQColor(Brush().Color()));
+  painter_.drawPolygon(polygon);
+  painter_.restore();
+}
+
+void TQtCanvas::TextOut(std::int32_t x, std::int32_t y, const std::string& text) {
+  const QFont font = ToQFont(Font());
+  const QFontMetrics metrics(font, painter_.device());
+  const QString string = Latin1(text);
+  painter_.save();
+  painter_.setRenderHint(QPainter::Antialiasing, false);
+  painter_.fillRect(QRectF(x, y, metrics.horizontalAdvance(string), metrics.height()),
+                    ToQColor(Brush().Color()));
+  painter_.setFont(font);
+  painter_.setPen(ToQColor(Font().Color()));
+  painter_.drawText(QPointF(x, static_cast<double>(y) + metrics.ascent()), string);
+  painter_.restore();
+}
+
+std::int32_t TQtCanvas::TextWidth(const std::string& text) {
+  return QFontMetrics(ToQFont(Font()), painter_.device()).horizontalAdvance(Latin1(text));
+}
+
+std::int32_t TQtCanvas::TextHeight(const std::string&) {
+  return QFontMetrics(ToQFont(Font()), painter_.device()).height();
+}
+
+}  // namespace bars

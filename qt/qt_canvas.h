@@ -1,0 +1,49 @@
+#pragma once
+// A TCanvas that draws through a QPainter, on whatever device the painter is open on: a QImage
+// for bitmaps, a QSvgGenerator for vector pictures.
+//
+//   QImage image(190, 60, QImage::Format_RGB32);
+//   image.fill(Qt::white);
+//   QPainter painter(&image);
+//   bars::TQtCanvas canvas(painter);
+//   barcode.PaintTo(canvas);
+
+#include <QColor>
+#include <QFont>
+#include <QPainter>
+
+#include "graphics.h"
+
+namespace bars {
+
+// The Qt colour of a TColor ($00BBGGRR: red is the low byte). The high byte is not a colour
+// channel and is ignored.
+QColor ToQColor(TColor color);
+
+// The Qt font of a TFont: an empty Name is the platform's default sans face; a negative Height
+// is the character height in pixels, a positive one the cell height (ascent plus descent).
+QFont ToQFont(const TFont& font);
+
+class TQtCanvas : public TCanvas {
+ public:
+  // Draws with `painter`, which must stay open on its device while the canvas is used. The
+  // painter's own pen, brush, font and hints are left as they were after every call.
+  explicit TQtCanvas(QPainter& painter) : painter_(painter) {}
+
+  // Fills the polygon in the brush colour and outlines it with the pen, without
+  // anti-aliasing. With pen width 1 a polygon covers exactly the pixels from its smallest to
+  // its largest corner coordinate: an axis-aligned (x0, y0)-(x1, y1) paints x0..x1, y0..y1.
+  void Polygon(std::span<const TPoint> points) override;
+  // Fills the text's cell (TextWidth x TextHeight at (x, y)) with the brush colour, then writes
+  // the text in the font's colour. Characters are taken as Latin-1.
+  void TextOut(std::int32_t x, std::int32_t y, const std::string& text) override;
+  std::int32_t TextWidth(const std::string& text) override;
+  std::int32_t TextHeight(const std::string& text) override;
+
+  QPainter& Painter() noexcept { return painter_; }
+
+ private:
+  QPainter& painter_;
+};
+
+}  // namespace bars
