@@ -146,14 +146,14 @@ INSTANTIATE_TEST_SUITE_P(
         CodeCase{"Code39Letters", bcCode39, true, "AB", "AB", "mended: letters print as typed"},
         CodeCase{"Code128BLetters", bcCode128B, true, "Ab", "Ab", "mended: letters print as typed"},
         CodeCase{"Code93Letters", bcCode93, true, "AB", "AB", "mended: letters print as typed"},
-        CodeCase{"UpcE0NoSecondDigit", bcCodeUPC_E0, true, "123456", "0123457",
-                 "worked example: the encoder stores 0123457"},
+        CodeCase{"UpcE0NoSecondDigit", bcCodeUPC_E0, true, "123456", "1234565",
+                 "UPC-E 01234565 (UPC-A 012345000065): the encoder stores 1234565"},
         CodeCase{"Supp5NoSecondDigit", bcCodeUPC_Supp5, true, "12345", "123451",
                  "worked example: the encoder stores 123451"},
         CodeCase{"Supp2NoSecondDigit", bcCodeUPC_Supp2, true, "7", "071",
                  "worked example: the encoder stores 071"},
-        CodeCase{"Ean128CWithCheck", bcCodeEAN128C, true, "12", "123",
-                 "worked example: modulo 10 of 12 is 3; the encoder does not store it"}),
+        CodeCase{"Ean128CWithCheck", bcCodeEAN128C, true, "12", "0123",
+                 "worked example: Text becomes 012, the bars carry 0123"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Left 10, Top 20, Height 50, EAN-13 at Modul 2, the code at the top left.
