@@ -79,6 +79,7 @@ zint_symbol* ZintSymbol(const Peer& p) {
   s->symbology = p.zintSymbology;
   if (p.zintOption2) s->option_2 = p.zintOption2;
   if (p.zintSymbology == BARCODE_GS1_128) s->input_mode = GS1_MODE;
+  s->show_hrt = 0;  // the window draws no text by default either
   return s;
 }
 

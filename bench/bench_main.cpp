@@ -2,6 +2,9 @@
 // for each symbol measured by both.
 #include <benchmark/benchmark.h>
 
+#include <QGuiApplication>
+#include <QtGlobal>
+
 #include "ratio_reporter.h"
 
 namespace bench {
@@ -10,6 +13,9 @@ void RegisterDrawBenchmarks();
 }  // namespace bench
 
 int main(int argc, char** argv) {
+  // Fonts need an application object; no display is needed or used.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);
   bench::RegisterEncodeBenchmarks();
   bench::RegisterDrawBenchmarks();
   benchmark::Initialize(&argc, argv);

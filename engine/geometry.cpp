@@ -44,15 +44,26 @@ double AngleToRadians(double degrees) {
   return static_cast<double>(static_cast<long double>(degrees) / 180.0L * kPi);
 }
 
-std::optional<TPoint> TryRotatePoint(TPoint point, double angle) {
+TRotation::TRotation(double angle) {
   const auto [s, c] = SinCosOf(angle);
-  const long double x = point.X;
-  const long double y = point.Y;
-  return PointOf(Rounded(x * c + y * s), Rounded(-x * s + y * c));
+  sin_ = s;
+  cos_ = c;
+  identity_ = s == 0.0L && c == 1.0L;
 }
 
-std::optional<TPoint> TryTranslatePoint(TPoint a, TPoint b) {
-  return PointOf(std::int64_t{a.X} + b.X, std::int64_t{a.Y} + b.Y);
+std::optional<TPoint> TRotation::TryTurn(TPoint point) const {
+  const long double x = point.X;
+  const long double y = point.Y;
+  return PointOf(Rounded(x * cos_ + y * sin_), Rounded(-x * sin_ + y * cos_));
+}
+
+TPoint TRotation::Turn(TPoint point) const {
+  if (const auto p = TryTurn(point)) return *p;
+  throw Exception("RotatePoint: coordinates out of range");
+}
+
+std::optional<TPoint> TryRotatePoint(TPoint point, double angle) {
+  return TRotation(angle).TryApply(point);
 }
 
 std::optional<TPoint> TryRotatedOrigin(TPoint origin, TPoint size, double angle) {
@@ -85,12 +96,10 @@ std::optional<TPoint> TryRotatedOrigin(TPoint origin, TPoint size, double angle)
 }
 
 TPoint RotatePoint(TPoint point, double angle) {
-  if (const auto p = TryRotatePoint(point, angle)) return *p;
-  throw Exception("RotatePoint: coordinates out of range");
+  return TRotation(angle).Apply(point);
 }
 
-TPoint TranslatePoint(TPoint a, TPoint b) {
-  if (const auto p = TryTranslatePoint(a, b)) return *p;
+void ThrowTranslateOutOfRange() {
   throw Exception("TranslatePoint: coordinates out of range");
 }
 

@@ -103,6 +103,10 @@ class TCanvas {
   // Width and height in pixels of `text` in the current font.
   virtual std::int32_t TextWidth(const std::string& text) = 0;
   virtual std::int32_t TextHeight(const std::string& text) = 0;
+  // Puts everything drawn so far on the device, for canvases that collect drawing calls.
+  // PaintTo calls it when it is done, also when it fails after drawing began; it must not
+  // throw.
+  virtual void Flush() {}
 
  protected:
   TFont font_;

@@ -11,7 +11,8 @@
 namespace bars {
 namespace {
 
-// Puts the canvas's font, pen and brush back on every path out of the scope that saved them.
+// Puts the canvas's font, pen and brush back on every path out of the scope that saved them,
+// with everything drawn flushed to the device.
 class ToolsKeeper {
  public:
   explicit ToolsKeeper(TCanvas& canvas) : canvas_(canvas) {
@@ -23,6 +24,7 @@ class ToolsKeeper {
   ToolsKeeper& operator=(const ToolsKeeper&) = delete;
   // Moves, not copies: restoring must not throw.
   ~ToolsKeeper() {
+    canvas_.Flush();
     canvas_.Font() = std::move(font_);
     canvas_.Pen() = pen_;
     canvas_.Brush() = brush_;
@@ -68,12 +70,13 @@ bool PrintsAppendedCheckDigit(TBarcodeType typ) {
 // shifted within 32 bits. A turned, rounded coordinate is monotonic in u, so the extreme u
 // values decide. An empty range (no elements) always fits.
 bool ExtremeCornersFit(std::int64_t uMin, std::int64_t uMax,
-                       std::initializer_list<std::int32_t> rows, double theta, TPoint origin) {
+                       std::initializer_list<std::int32_t> rows, const TRotation& turn,
+                       TPoint origin) {
   if (uMin > uMax) return true;
   if (!ToInt32(uMin) || !ToInt32(uMax)) return false;
   for (std::int64_t u : {uMin, uMax}) {
     for (std::int32_t v : rows) {
-      const auto turned = TryRotatePoint({static_cast<std::int32_t>(u), v}, theta);
+      const auto turned = turn.TryApply({static_cast<std::int32_t>(u), v});
       if (!turned || !TryTranslatePoint(*turned, origin)) return false;
     }
   }
@@ -101,6 +104,7 @@ void TBarcode::PaintBars(const std::string& pattern, TCanvas& canvas) {
   const std::int32_t width = Width();
   const std::int32_t shortHeight = static_cast<std::int32_t>(std::int64_t{2} * height_ / 5);
   const auto origin = TryRotatedOrigin({left_, top_}, {width, height_}, theta);
+  const TRotation turn(theta);
 
   // Every corner is checked before the first polygon, so a symbol that cannot be placed in
   // 32-bit coordinates leaves the canvas untouched.
@@ -111,7 +115,7 @@ void TBarcode::PaintBars(const std::string& pattern, TCanvas& canvas) {
     uMax = std::max({uMax, x, x + w - 1});
     x += w;
   }
-  if (!origin || !ExtremeCornersFit(uMin, uMax, {0, shortHeight, height_}, theta, *origin)) {
+  if (!origin || !ExtremeCornersFit(uMin, uMax, {0, shortHeight, height_}, turn, *origin)) {
     throw Exception(ClassName() + ": drawing coordinates out of range");
   }
 
@@ -126,7 +130,7 @@ void TBarcode::PaintBars(const std::string& pattern, TCanvas& canvas) {
     const auto right = static_cast<std::int32_t>(x + element.Width - 1);
     const TPoint frame[4] = {{left, 0}, {left, h}, {right, h}, {right, 0}};
     TPoint corners[4];
-    for (int i = 0; i < 4; ++i) corners[i] = TranslatePoint(RotatePoint(frame[i], theta), *origin);
+    for (int i = 0; i < 4; ++i) corners[i] = TranslatePoint(turn.Apply(frame[i]), *origin);
     canvas.Polygon(corners);
     x += element.Width;
   }

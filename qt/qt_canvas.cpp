@@ -4,6 +4,8 @@
 
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QImage>
+#include <QPaintDevice>
 #include <QPen>
 #include <QPolygon>
 #include <QRectF>
@@ -11,6 +13,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 
 namespace bars {
 namespace {
@@ -46,6 +49,20 @@ int PixelSizeForCell(const QFont& font, int cell) {
   return size;
 }
 
+// The rectangle of whole pixels covered by a one-colour, axis-aligned quadrilateral drawn with a
+// pen at most one pixel wide (the inclusive span of its corners), or nothing for any other shape.
+std::optional<QRect> AxisAlignedRect(std::span<const TPoint> p) {
+  if (p.size() != 4) return std::nullopt;
+  const bool uprightFirst =
+      p[0].X == p[1].X && p[1].Y == p[2].Y && p[2].X == p[3].X && p[3].Y == p[0].Y;
+  const bool levelFirst =
+      p[0].Y == p[1].Y && p[1].X == p[2].X && p[2].Y == p[3].Y && p[3].X == p[0].X;
+  if (!uprightFirst && !levelFirst) return std::nullopt;
+  const auto [xMin, xMax] = std::minmax({p[0].X, p[1].X, p[2].X, p[3].X});
+  const auto [yMin, yMax] = std::minmax({p[0].Y, p[1].Y, p[2].Y, p[3].Y});
+  return QRect(QPoint(xMin, yMin), QPoint(xMax, yMax));
+}
+
 }  // namespace
 
 QColor ToQColor(TColor color) {
@@ -73,6 +90,25 @@ QFont ToQFont(const TFont& font) {
 }
 
 void TQtCanvas::Polygon(std::span<const TPoint> points) {
+  // One-colour upright elements (every element at a right angle) are plain pixel rectangles.
+  if (Pen().Color() == Brush().Color() && Pen().Width() <= 1) {
+    if (const auto rect = AxisAlignedRect(points)) {
+      const TColor c = Pen().Color();
+      const QRgb argb = qRgb(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
+                             static_cast<int>((c >> 16) & 0xFF));
+      // The painter's state cannot change while a band is open: the band is written out
+      // before the painter is handed out or used for anything else.
+      if (band_.Extend(*rect, argb)) return;
+      if (QImage* image = TPixelBand::DirectTarget(painter_)) {
+        band_.Start(*image, *rect, argb);
+      } else {
+        band_.Flush();
+        painter_.fillRect(*rect, QColor(argb));
+      }
+      return;
+    }
+  }
+  band_.Flush();
   QPolygon polygon;
   polygon.reserve(static_cast<qsizetype>(points.size()));
   for (const TPoint& p : points) polygon << QPoint(p.X, p.Y);
@@ -93,6 +129,7 @@ void TQtCanvas::Polygon(std::span<const TPoint> points) {
 }
 
 void TQtCanvas::TextOut(std::int32_t x, std::int32_t y, const std::string& text) {
+  band_.Flush();
   const QFont font = ToQFont(Font());
   const QFontMetrics metrics(font, painter_.device());
   const QString string = Latin1(text);
@@ -104,6 +141,10 @@ void TQtCanvas::TextOut(std::int32_t x, std::int32_t y, const std::string& text)
   painter_.setPen(ToQColor(Font().Color()));
   painter_.drawText(QPointF(x, static_cast<double>(y) + metrics.ascent()), string);
   painter_.restore();
+}
+
+void TQtCanvas::Flush() {
+  band_.Flush();
 }
 
 std::int32_t TQtCanvas::TextWidth(const std::string& text) {

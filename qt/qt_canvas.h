@@ -13,6 +13,7 @@
 #include <QPainter>
 
 #include "graphics.h"
+#include "pixel_band.h"
 
 namespace bars {
 
@@ -29,6 +30,7 @@ class TQtCanvas : public TCanvas {
   // Draws with `painter`, which must stay open on its device while the canvas is used. The
   // painter's own pen, brush, font and hints are left as they were after every call.
   explicit TQtCanvas(QPainter& painter) : painter_(painter) {}
+  ~TQtCanvas() override { band_.Flush(); }
 
   // Fills the polygon in the brush colour and outlines it with the pen, without
   // anti-aliasing. With pen width 1 a polygon covers exactly the pixels from its smallest to
@@ -40,10 +42,18 @@ class TQtCanvas : public TCanvas {
   std::int32_t TextWidth(const std::string& text) override;
   std::int32_t TextHeight(const std::string& text) override;
 
-  QPainter& Painter() noexcept { return painter_; }
+  // Writes out the bars collected for a fast copy (see TPixelBand).
+  void Flush() override;
+
+  // The painter, with everything drawn so far on its device.
+  QPainter& Painter() {
+    band_.Flush();
+    return painter_;
+  }
 
  private:
   QPainter& painter_;
+  TPixelBand band_;
 };
 
 }  // namespace bars

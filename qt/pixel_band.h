@@ -1,0 +1,34 @@
+#pragma once
+// Fast drawing of upright bars onto 32-bit images. A linear symbol at a right angle is a row of
+// one-colour rectangles that share their rows, so the band collects touching rectangles of the
+// same rows into one row of pixels and copies that row into every row they cover. Every
+// keystroke in the window redraws the whole symbol: this is its hot path.
+
+#include <QImage>
+#include <QPainter>
+#include <QRect>
+#include <vector>
+
+namespace bars {
+
+class TPixelBand {
+ public:
+  // The image `painter` writes plain pixels to (a 32-bit image, no transform, clip, opacity
+  // or blending), or nullptr when the painter must do the drawing itself.
+  static QImage* DirectTarget(QPainter& painter);
+
+  // Paints `rect` (inclusive corners) in `argb` if it continues the band to the left or right
+  // on the same rows (after clipping to the image); false, with nothing done, otherwise.
+  bool Extend(const QRect& rect, QRgb argb);
+  // Writes the band out and starts a new one on `image` with `rect` clipped to the image.
+  void Start(QImage& image, const QRect& rect, QRgb argb);
+  // Writes the collected pixels into the image. Must run before anything else paints on it.
+  void Flush();
+
+ private:
+  QImage* image_ = nullptr;  // nullptr: no band
+  int top_ = 0, bottom_ = 0, left_ = 0, right_ = 0;
+  std::vector<QRgb> row_;  // indexed by image column
+};
+
+}  // namespace bars
