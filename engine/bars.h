@@ -127,7 +127,13 @@ class TBarcode : public TComponent {
   void ComputeModuleWidths();
   // Width and line kind of one pattern character; raises "TBarcode: internal Error" for a
   // character outside the pattern language.
-  TPatternElement DecodePatternChar(char c) const;
+  TPatternElement DecodePatternChar(char c) const {
+    // Inline: every measurement and drawing decodes each element several times.
+    if (c >= '0' && c <= '3') return {moduleWidths_[c - '0'], lkSpace};
+    if (c >= '5' && c <= '8') return {moduleWidths_[c - '5'], lkBar};
+    if (c >= 'A' && c <= 'D') return {moduleWidths_[c - 'A'], lkShortBar};
+    ThrowInternalError();
+  }
 
   // `s` with the check digit of CheckSumMethod appended (csmNone: `s` unchanged).
   std::string ApplyCheckSumMethod(std::string_view s) const;
@@ -146,6 +152,7 @@ class TBarcode : public TComponent {
 
   struct TextPlacement;
 
+  [[noreturn]] void ThrowInternalError() const;
   void PaintBars(const std::string& pattern, TCanvas& canvas);
   void PaintText(TCanvas& canvas);
   // The code text that PaintText writes.

@@ -4,10 +4,8 @@
 
 namespace bars {
 
-int DigitValue(char c) {
-  if (c < '0' || c > '9')
-    throw EConvertError("'" + std::string(1, c) + "' is not a valid integer value");
-  return c - '0';
+void ThrowNotAnInteger(char c) {
+  throw EConvertError("'" + std::string(1, c) + "' is not a valid integer value");
 }
 
 std::string AppendModulo10(std::string_view digits) {

@@ -40,6 +40,8 @@ class TRotation {
   }
   // RotatePoint(point, angle).
   TPoint Apply(TPoint point) const { return identity_ ? point : Turn(point); }
+  // Whether this is no turn at all (every point stays where it is).
+  bool IsIdentity() const noexcept { return identity_; }
 
  private:
   std::optional<TPoint> TryTurn(TPoint point) const;

@@ -28,12 +28,7 @@ void TBarcode::ComputeModuleWidths() {
   moduleWidths_[3] = *w3;
 }
 
-TPatternElement TBarcode::DecodePatternChar(char c) const {
-  if (c >= '0' && c <= '3') return {moduleWidths_[c - '0'], lkSpace};
-  if (c >= '5' && c <= '8') return {moduleWidths_[c - '5'], lkBar};
-  if (c >= 'A' && c <= 'D') return {moduleWidths_[c - 'A'], lkShortBar};
-  throw Exception(ClassName() + ": internal Error");
-}
+void TBarcode::ThrowInternalError() const { throw Exception(ClassName() + ": internal Error"); }
 
 std::string PatternFromWidths(std::string_view widthDigits) {
   std::string pattern(widthDigits.size(), '\0');

@@ -110,10 +110,10 @@ void TBarcode::PaintBars(const std::string& pattern, TCanvas& canvas) {
   // 32-bit coordinates leaves the canvas untouched.
   std::int64_t x = 0, uMin = INT64_MAX, uMax = INT64_MIN;
   for (char c : pattern) {
-    const std::int32_t w = DecodePatternChar(c).Width;
-    uMin = std::min({uMin, x, x + w - 1});
-    uMax = std::max({uMax, x, x + w - 1});
-    x += w;
+    const std::int64_t right = x + DecodePatternChar(c).Width - 1;
+    uMin = std::min(uMin, std::min(x, right));  // widths may be negative (negative Ratio)
+    uMax = std::max(uMax, std::max(x, right));
+    x = right + 1;
   }
   if (!origin || !ExtremeCornersFit(uMin, uMax, {0, shortHeight, height_}, turn, *origin)) {
     throw Exception(ClassName() + ": drawing coordinates out of range");
@@ -128,9 +128,21 @@ void TBarcode::PaintBars(const std::string& pattern, TCanvas& canvas) {
     const std::int32_t h = element.Kind == lkShortBar ? shortHeight : height_;
     const auto left = static_cast<std::int32_t>(x);
     const auto right = static_cast<std::int32_t>(x + element.Width - 1);
-    const TPoint frame[4] = {{left, 0}, {left, h}, {right, h}, {right, 0}};
     TPoint corners[4];
-    for (int i = 0; i < 4; ++i) corners[i] = TranslatePoint(turn.Apply(frame[i]), *origin);
+    if (turn.IsIdentity()) {
+      // Angle 0, the symbol's usual case: the frame is only shifted, and the shifted corners
+      // are known to fit (checked above).
+      const auto x0 = static_cast<std::int32_t>(std::int64_t{origin->X} + left);
+      const auto x1 = static_cast<std::int32_t>(std::int64_t{origin->X} + right);
+      const auto y1 = static_cast<std::int32_t>(std::int64_t{origin->Y} + h);
+      corners[0] = {x0, origin->Y};
+      corners[1] = {x0, y1};
+      corners[2] = {x1, y1};
+      corners[3] = {x1, origin->Y};
+    } else {
+      const TPoint frame[4] = {{left, 0}, {left, h}, {right, h}, {right, 0}};
+      for (int i = 0; i < 4; ++i) corners[i] = TranslatePoint(turn.Apply(frame[i]), *origin);
+    }
     canvas.Polygon(corners);
     x += element.Width;
   }

@@ -58,9 +58,9 @@ std::optional<QRect> AxisAlignedRect(std::span<const TPoint> p) {
   const bool levelFirst =
       p[0].Y == p[1].Y && p[1].X == p[2].X && p[2].Y == p[3].Y && p[3].X == p[0].X;
   if (!uprightFirst && !levelFirst) return std::nullopt;
-  const auto [xMin, xMax] = std::minmax({p[0].X, p[1].X, p[2].X, p[3].X});
-  const auto [yMin, yMax] = std::minmax({p[0].Y, p[1].Y, p[2].Y, p[3].Y});
-  return QRect(QPoint(xMin, yMin), QPoint(xMax, yMax));
+  // Either way the first and third corners are opposite each other.
+  return QRect(QPoint(std::min(p[0].X, p[2].X), std::min(p[0].Y, p[2].Y)),
+               QPoint(std::max(p[0].X, p[2].X), std::max(p[0].Y, p[2].Y)));
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "bars.h"
+#include "pattern_builder.h"
 #include "pattern_checks.h"
 
 namespace bars {
@@ -57,19 +58,77 @@ constexpr std::array<Code128Row, 103> MakeCode128Rows() {
 constexpr std::array<Code128Row, 103> kCode128 = MakeCode128Rows();
 
 // The value of `c` in code set A or B (first matching row), or -1.
-constexpr int FindCode128Char(char c, CodeSet set) {
+constexpr int SearchCode128Char(char c, CodeSet set) {
   for (std::size_t v = 0; v < kCode128.size(); ++v) {
     if ((set == CodeSet::A ? kCode128[v].A : kCode128[v].B) == c) return static_cast<int>(v);
   }
   return -1;
 }
 
+// The search above for every byte, done once at compile time: a lookup per character.
+constexpr std::array<std::array<std::int8_t, 256>, 2> MakeCharIndex() {
+  std::array<std::array<std::int8_t, 256>, 2> index{};
+  for (int c = 0; c < 256; ++c) {
+    index[0][static_cast<std::size_t>(c)] =
+        static_cast<std::int8_t>(SearchCode128Char(static_cast<char>(c), CodeSet::A));
+    index[1][static_cast<std::size_t>(c)] =
+        static_cast<std::int8_t>(SearchCode128Char(static_cast<char>(c), CodeSet::B));
+  }
+  return index;
+}
+constexpr auto kCharIndex = MakeCharIndex();
+
+constexpr int FindCode128Char(char c, CodeSet set) {
+  return kCharIndex[set == CodeSet::A ? 0 : 1][static_cast<unsigned char>(c)];
+}
+
 // The value of a two-digit string in code set C (first matching row), or -1.
-constexpr int FindCode128Pair(std::string_view pair) {
+constexpr int SearchCode128Pair(std::string_view pair) {
   for (std::size_t v = 0; v < kCode128.size(); ++v) {
     if (std::string_view(kCode128[v].Pair, 2) == pair) return static_cast<int>(v);
   }
   return -1;
+}
+
+constexpr int FindCode128Pair(std::string_view pair) {
+  const bool digits =
+      pair.size() == 2 && pair[0] >= '0' && pair[0] <= '9' && pair[1] >= '0' && pair[1] <= '9';
+  return digits ? (pair[0] - '0') * 10 + (pair[1] - '0') : SearchCode128Pair(pair);
+}
+
+constexpr bool LookupsAgreeWithTheTable() {
+  for (int c = 0; c < 256; ++c) {
+    for (CodeSet set : {CodeSet::A, CodeSet::B}) {
+      if (FindCode128Char(static_cast<char>(c), set) !=
+          SearchCode128Char(static_cast<char>(c), set))
+        return false;
+    }
+  }
+  for (char a = '0'; a <= '9'; ++a) {
+    for (char b = '0'; b <= '9'; ++b) {
+      const char pair[2] = {a, b};
+      if (FindCode128Pair({pair, 2}) != SearchCode128Pair({pair, 2})) return false;
+    }
+  }
+  return true;
+}
+static_assert(LookupsAgreeWithTheTable());
+
+// Each width row as pattern characters: every symbol has six elements, bar first, so its
+// conversion does not depend on where it stands in the symbol.
+constexpr std::array<std::array<char, 6>, 103> MakeCode128Patterns() {
+  std::array<std::array<char, 6>, 103> patterns{};
+  for (std::size_t v = 0; v < 103; ++v) patterns[v] = PatternOfWidths<6>(kCode128Widths[v]);
+  return patterns;
+}
+constexpr auto kCode128Patterns = MakeCode128Patterns();
+constexpr std::array<std::array<char, 6>, 3> kStartPatterns = {PatternOfWidths<6>(kStartWidths[0]),
+                                                               PatternOfWidths<6>(kStartWidths[1]),
+                                                               PatternOfWidths<6>(kStartWidths[2])};
+constexpr std::array<char, 7> kStopPattern = PatternOfWidths<7>(kStopWidths);
+
+std::string_view View(const auto& chars) {
+  return {chars.data(), chars.size()};
 }
 
 // Every symbol character is 11 modules in three bars and three spaces, its bars an even number
@@ -140,29 +199,36 @@ std::string TBarcode::EncodeCode128() {
   }
   const bool ean = typ_ == bcCodeEAN128A || typ_ == bcCodeEAN128B || typ_ == bcCodeEAN128C;
   const auto setIndex = static_cast<std::size_t>(set);
-  std::string widths(kStartWidths[setIndex]);
-  CheckSum sum(103 + static_cast<unsigned>(setIndex));
-  auto append = [&](int value) {
-    widths += kCode128Widths[static_cast<std::size_t>(value)];
-    sum.Add(value);
-  };
-  if (ean) append(kFnc1);
 
   // The EAN-128 check digit goes into the bars only; Text keeps the data as typed. A non-digit
   // here raises the check-digit conversion error.
-  std::string data = ean && checksum_ ? ApplyCheckSumMethod(text_) : text_;
+  std::string withCheck;
+  if (ean && checksum_) withCheck = ApplyCheckSumMethod(text_);
+  std::string_view data = ean && checksum_ ? std::string_view(withCheck) : text_;
+  bool padded = false;
+  if (set == CodeSet::C && data.size() % 2 != 0) {
+    // Set C takes digit pairs: an odd count gets a leading '0', kept in Text as well so that
+    // the next build finds an even count and gives the same symbol.
+    withCheck.insert(0, 1, '0');
+    if (!(ean && checksum_)) withCheck.append(text_);
+    data = withCheck;
+    padded = true;
+  }
+  const std::size_t symbols = (set == CodeSet::C ? data.size() / 2 : data.size()) + (ean ? 1 : 0);
+  TPatternBuilder pattern(6 * (symbols + 2) + 7);  // start, symbols, check character, stop
+  pattern.Append(View(kStartPatterns[setIndex]));
+  CheckSum sum(103 + static_cast<unsigned>(setIndex));
+  auto append = [&](int value) {
+    pattern.Append(View(kCode128Patterns[static_cast<std::size_t>(value)]));
+    sum.Add(value);
+  };
+  if (ean) append(kFnc1);
   const auto badData = [this] {
     return Exception(ClassName() + ":Code128 bad Data <" + text_ + ">");
   };
   if (set == CodeSet::C) {
-    // Set C takes digit pairs: an odd count gets a leading '0', kept in Text as well so that
-    // the next build finds an even count and gives the same symbol.
-    if (data.size() % 2 != 0) {
-      data.insert(data.begin(), '0');
-      text_.insert(text_.begin(), '0');
-    }
     for (std::size_t i = 0; i < data.size(); i += 2) {
-      const int value = FindCode128Pair(std::string_view(data).substr(i, 2));
+      const int value = FindCode128Pair(data.substr(i, 2));
       if (value < 0) throw badData();
       append(value);
     }
@@ -173,9 +239,10 @@ std::string TBarcode::EncodeCode128() {
       append(value);
     }
   }
-  widths += kCode128Widths[sum.Value()];
-  widths += kStopWidths;
-  return PatternFromWidths(widths);
+  pattern.Append(View(kCode128Patterns[sum.Value()]));
+  pattern.Append(View(kStopPattern));
+  if (padded) text_.insert(text_.begin(), '0');
+  return pattern.Take();
 }
 
 }  // namespace bars

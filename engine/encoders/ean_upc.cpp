@@ -1,6 +1,7 @@
 // EAN-13, EAN-8 and UPC-A (ISO/IEC 15420). No quiet zone; guard bars are ordinary full bars.
 #include "bars.h"
 #include "ean_upc_tables.h"
+#include "pattern_builder.h"
 
 namespace bars {
 namespace {
@@ -11,17 +12,17 @@ int DigitAt(const std::string& data, std::size_t i) {
 
 // Start guard, the left digits in the sets given, centre guard, right digits in set C, end guard.
 std::string EanPattern(const std::string& data, std::size_t leftBegin, std::string_view leftSets) {
-  std::string pattern;
-  pattern.reserve(3 + 4 * 12 + 5 + 3);
-  pattern += ean::kGuardNormal;
+  TPatternBuilder pattern(2 * ean::kGuardNormal.size() + ean::kGuardCentre.size() +
+                          8 * leftSets.size());
+  pattern.Append(ean::kGuardNormal);
   std::size_t i = leftBegin;
   for (char set : leftSets) {
-    pattern += (set == 'A' ? ean::kSetA : ean::kSetB)[DigitAt(data, i++)];
+    pattern.Append((set == 'A' ? ean::kSetA : ean::kSetB)[DigitAt(data, i++)]);
   }
-  pattern += ean::kGuardCentre;
-  for (std::size_t n = 0; n < leftSets.size(); ++n) pattern += ean::kSetC[DigitAt(data, i++)];
-  pattern += ean::kGuardNormal;
-  return pattern;
+  pattern.Append(ean::kGuardCentre);
+  for (std::size_t n = 0; n < leftSets.size(); ++n) pattern.Append(ean::kSetC[DigitAt(data, i++)]);
+  pattern.Append(ean::kGuardNormal);
+  return pattern.Take();
 }
 
 }  // namespace
