@@ -14,14 +14,15 @@ int DigitAt(const std::string& data, std::size_t i) {
 std::string EanPattern(const std::string& data, std::size_t leftBegin, std::string_view leftSets) {
   TPatternBuilder pattern(2 * ean::kGuardNormal.size() + ean::kGuardCentre.size() +
                           8 * leftSets.size());
-  pattern.Append(ean::kGuardNormal);
+  pattern.AppendFixed<3>(ean::kGuardNormal);
   std::size_t i = leftBegin;
   for (char set : leftSets) {
-    pattern.Append((set == 'A' ? ean::kSetA : ean::kSetB)[DigitAt(data, i++)]);
+    pattern.AppendFixed<4>((set == 'A' ? ean::kSetA : ean::kSetB)[DigitAt(data, i++)]);
   }
-  pattern.Append(ean::kGuardCentre);
-  for (std::size_t n = 0; n < leftSets.size(); ++n) pattern.Append(ean::kSetC[DigitAt(data, i++)]);
-  pattern.Append(ean::kGuardNormal);
+  pattern.AppendFixed<5>(ean::kGuardCentre);
+  for (std::size_t n = 0; n < leftSets.size(); ++n)
+    pattern.AppendFixed<4>(ean::kSetC[DigitAt(data, i++)]);
+  pattern.AppendFixed<3>(ean::kGuardNormal);
   return pattern.Take();
 }
 

@@ -10,14 +10,14 @@
 namespace bars::ean {
 
 // Number sets A (odd parity), B (even parity) and C (right half), ISO/IEC 15420.
-inline constexpr std::array<std::string_view, 10> kSetA = {
-    "2605", "1615", "1516", "0805", "0526", "0625", "0508", "0706", "0607", "2506"};
-inline constexpr std::array<std::string_view, 10> kSetB = {
-    "0517", "0616", "1606", "0535", "1705", "0715", "3505", "1525", "2515", "1507"};
-inline constexpr std::array<std::string_view, 10> kSetC = {
-    "7150", "6160", "6061", "5350", "5071", "5170", "5053", "5251", "5152", "7051"};
+inline constexpr std::array<std::string_view, 10> kSetA = {"2605", "1615", "1516", "0805", "0526",
+                                                           "0625", "0508", "0706", "0607", "2506"};
+inline constexpr std::array<std::string_view, 10> kSetB = {"0517", "0616", "1606", "0535", "1705",
+                                                           "0715", "3505", "1525", "2515", "1507"};
+inline constexpr std::array<std::string_view, 10> kSetC = {"7150", "6160", "6061", "5350", "5071",
+                                                           "5170", "5053", "5251", "5152", "7051"};
 
-inline constexpr std::string_view kGuardNormal = "505";   // start and end guard
+inline constexpr std::string_view kGuardNormal = "505";  // start and end guard
 inline constexpr std::string_view kGuardCentre = "05050";
 
 // First-digit parities of EAN-13, ISO/IEC 15420: row d (6 letters) for leading digit d.

@@ -24,6 +24,14 @@ class TPatternBuilder {
     used_ += part.size();
   }
 
+  // Appends `part`, which must be N characters long: the copy is then a fixed-size one.
+  template <std::size_t N>
+  void AppendFixed(std::string_view part) {
+    if (part.size() != N || N > pattern_.size() - used_) Overflow();
+    std::memcpy(pattern_.data() + used_, part.data(), N);
+    used_ += N;
+  }
+
   // The finished pattern; raises if fewer characters than announced were appended.
   std::string Take() {
     if (used_ != pattern_.size()) Overflow();

@@ -15,7 +15,9 @@ constexpr int ModulesOf(char c) {
   return 0;
 }
 
-constexpr bool IsBar(char c) { return (c >= '5' && c <= '8') || (c >= 'A' && c <= 'D'); }
+constexpr bool IsBar(char c) {
+  return (c >= '5' && c <= '8') || (c >= 'A' && c <= 'D');
+}
 
 // Total modules of a pattern, or -1 if it holds a character outside the language.
 constexpr int PatternModules(std::string_view pattern) {
