@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "bars.h"
+#include "support/recording_canvas.h"
 #include "support/test_support.h"
 
 namespace bars {
@@ -89,6 +90,19 @@ TEST_P(EveryType, RandomValidTextsKeepThePatternInvariants) {
       EXPECT_EQ(bc.Width(), sum);
       EXPECT_EQ(bc.BuildPattern(), first);
       EXPECT_EQ(bc.Text(), textAfter);
+
+      // At Angle 0 the elements tile exactly Width columns from Left, one polygon each.
+      bc.SetLeft(17);
+      bc.SetHeight(40);
+      test::RecordingCanvas canvas;
+      bc.PaintTo(canvas);
+      ASSERT_EQ(canvas.Polygons.size(), first.size());
+      std::int64_t nextColumn = 17;
+      for (const auto& polygon : canvas.Polygons) {
+        EXPECT_EQ(polygon.Corners[0].X, nextColumn);
+        nextColumn = polygon.Corners[2].X + 1;
+      }
+      EXPECT_EQ(nextColumn, 17 + sum);
       ++built;
     }
   }
@@ -104,6 +118,10 @@ TEST_P(NumericOnlyType, RejectsEveryNonDigit) {
     bc.SetTyp(Typ());
     bc.SetText(std::string("1") + static_cast<char>(c) + "2");
     EXPECT_EQ(MessageOf([&] { bc.BuildPattern(); }), "Barcode must be numeric") << c;
+    // A drawing that fails in the build leaves the canvas untouched.
+    test::RecordingCanvas canvas;
+    EXPECT_EQ(MessageOf([&] { bc.PaintTo(canvas); }), "Barcode must be numeric") << c;
+    EXPECT_EQ(canvas.Calls, "");
   }
 }
 
