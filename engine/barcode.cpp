@@ -46,14 +46,30 @@ std::string TBarcode::GetTypName() const {
   return row ? std::string(row->TypeName) : std::string();
 }
 
-void TBarcode::SetHeight(std::int32_t value) { StoreAndNotify(*this, height_, value); }
-void TBarcode::SetTop(std::int32_t value) { StoreAndNotify(*this, top_, value); }
-void TBarcode::SetLeft(std::int32_t value) { StoreAndNotify(*this, left_, value); }
-void TBarcode::SetRatio(double value) { StoreAndNotify(*this, ratio_, value); }
-void TBarcode::SetTyp(TBarcodeType value) { StoreAndNotify(*this, typ_, value); }
-void TBarcode::SetChecksum(bool value) { StoreAndNotify(*this, checksum_, value); }
-void TBarcode::SetAngle(double value) { StoreAndNotify(*this, angle_, value); }
-void TBarcode::SetShowText(TBarcodeOption value) { StoreAndNotify(*this, showText_, value); }
+void TBarcode::SetHeight(std::int32_t value) {
+  StoreAndNotify(*this, height_, value);
+}
+void TBarcode::SetTop(std::int32_t value) {
+  StoreAndNotify(*this, top_, value);
+}
+void TBarcode::SetLeft(std::int32_t value) {
+  StoreAndNotify(*this, left_, value);
+}
+void TBarcode::SetRatio(double value) {
+  StoreAndNotify(*this, ratio_, value);
+}
+void TBarcode::SetTyp(TBarcodeType value) {
+  StoreAndNotify(*this, typ_, value);
+}
+void TBarcode::SetChecksum(bool value) {
+  StoreAndNotify(*this, checksum_, value);
+}
+void TBarcode::SetAngle(double value) {
+  StoreAndNotify(*this, angle_, value);
+}
+void TBarcode::SetShowText(TBarcodeOption value) {
+  StoreAndNotify(*this, showText_, value);
+}
 void TBarcode::SetShowTextPosition(TShowTextPosition value) {
   StoreAndNotify(*this, showTextPosition_, value);
 }

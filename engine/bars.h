@@ -153,6 +153,8 @@ class TBarcode : public TComponent {
   struct TextPlacement;
 
   [[noreturn]] void ThrowInternalError() const;
+  // "<class>:<family> bad Data <Text>": Text holds a character the symbology cannot carry.
+  Exception BadData(std::string_view family) const;
   void PaintBars(const std::string& pattern, TCanvas& canvas);
   void PaintText(TCanvas& canvas);
   // The code text that PaintText writes.

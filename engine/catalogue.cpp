@@ -18,7 +18,8 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
 
 std::optional<TBarcodeType> ParseBarcodeType(std::string_view name) {
   for (std::size_t i = 0; i < kBarcodeTypeCount; ++i) {
-    if (EqualsIgnoringCase(name, BCdata[i].TypeName) || EqualsIgnoringCase(name, BCdata[i].ItemText))
+    if (EqualsIgnoringCase(name, BCdata[i].TypeName) ||
+        EqualsIgnoringCase(name, BCdata[i].ItemText))
       return static_cast<TBarcodeType>(i);
   }
   unsigned ordinal = 0;

@@ -9,8 +9,7 @@ void AssertionFailed(const std::string& text, const char* fileName, int line) {
   if (auto slash = file.find_last_of("/\\"); slash != std::string_view::npos) {
     file.remove_prefix(slash + 1);
   }
-  throw EAssertionFailed(text + " (" + std::string(file) + ", line " + std::to_string(line) +
-                         ")");
+  throw EAssertionFailed(text + " (" + std::string(file) + ", line " + std::to_string(line) + ")");
 }
 
 }  // namespace bars

@@ -16,7 +16,9 @@ std::int32_t MulDiv(std::int32_t a, std::int32_t b, std::int32_t c) {
 
 }  // namespace
 
-std::int32_t TFont::Size() const noexcept { return -MulDiv(height_, 72, kPixelsPerInch); }
+std::int32_t TFont::Size() const noexcept {
+  return -MulDiv(height_, 72, kPixelsPerInch);
+}
 
 void TFont::SetSize(std::int32_t points) noexcept {
   height_ = -MulDiv(points, kPixelsPerInch, 72);

@@ -28,7 +28,9 @@ void TBarcode::ComputeModuleWidths() {
   moduleWidths_[3] = *w3;
 }
 
-void TBarcode::ThrowInternalError() const { throw Exception(ClassName() + ": internal Error"); }
+void TBarcode::ThrowInternalError() const {
+  throw Exception(ClassName() + ": internal Error");
+}
 
 std::string PatternFromWidths(std::string_view widthDigits) {
   std::string pattern(widthDigits.size(), '\0');

@@ -32,7 +32,9 @@ const TBarcode::Encoder TBarcode::kEncoders[kBarcodeTypeCount] = {
 
 namespace {
 
-bool IsBlankOrControl(char c) { return static_cast<unsigned char>(c) <= 32; }
+bool IsBlankOrControl(char c) {
+  return static_cast<unsigned char>(c) <= 32;
+}
 
 }  // namespace
 
@@ -53,6 +55,10 @@ std::string TBarcode::BuildPattern() {
   // array of member-function pointers that return a class (bogus bounds report, then a crash).
   const Encoder encoder = kEncoders[typ_];
   return (this->*encoder)();
+}
+
+Exception TBarcode::BadData(std::string_view family) const {
+  return Exception(ClassName() + ":" + std::string(family) + " bad Data <" + text_ + ">");
 }
 
 std::string TBarcode::ApplyCheckSumMethod(std::string_view s) const {

@@ -69,7 +69,7 @@ std::string TBarcode::EncodeCodabar() {
   pattern += '0';
   for (char c : text_) {
     const int row = FindCodabarChar(c);
-    if (row < 0) throw Exception(ClassName() + ":Codabar bad Data <" + text_ + ">");
+    if (row < 0) throw BadData("Codabar");
     pattern += kCodabar[static_cast<std::size_t>(row)].Pattern;
     pattern += '0';
   }

@@ -223,9 +223,7 @@ std::string TBarcode::EncodeCode128() {
     sum.Add(value);
   };
   if (ean) append(kFnc1);
-  const auto badData = [this] {
-    return Exception(ClassName() + ":Code128 bad Data <" + text_ + ">");
-  };
+  const auto badData = [this] { return BadData("Code128"); };
   if (set == CodeSet::C) {
     for (std::size_t i = 0; i < data.size(); i += 2) {
       const int value = FindCode128Pair(data.substr(i, 2));

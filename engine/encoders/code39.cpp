@@ -116,21 +116,15 @@ std::optional<std::string> Code39Pattern(std::string_view data, bool checksum) {
 
 std::string TBarcode::EncodeCode39() {
   std::optional<std::string> pattern = Code39Pattern(text_, checksum_);
-  if (!pattern) throw Exception(ClassName() + ":Code39 bad Data <" + text_ + ">");
+  if (!pattern) throw BadData("Code39");
   return *std::move(pattern);
 }
 
 std::string TBarcode::EncodeCode39Ext() {
-  std::string data;
-  data.reserve(2 * text_.size());
-  for (char c : text_) {
-    const auto code = static_cast<unsigned char>(c);
-    if (code >= kCode39Ext.size())
-      throw Exception(ClassName() + ":Code39 bad Data <" + text_ + ">");
-    data += kCode39Ext[code].View();
-  }
+  const std::optional<std::string> data = full_ascii::Rewrite(text_, kCode39Ext);
+  if (!data) throw BadData("Code39");
   // Every rewritten character has a row, and the check covers the shifts as well.
-  return *Code39Pattern(data, checksum_);
+  return *Code39Pattern(*data, checksum_);
 }
 
 }  // namespace bars

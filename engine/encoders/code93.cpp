@@ -115,21 +115,15 @@ std::optional<std::string> Code93Pattern(std::string_view data) {
 
 std::string TBarcode::EncodeCode93() {
   std::optional<std::string> pattern = Code93Pattern(text_);
-  if (!pattern) throw Exception(ClassName() + ":Code93 bad Data <" + text_ + ">");
+  if (!pattern) throw BadData("Code93");
   return *std::move(pattern);
 }
 
 std::string TBarcode::EncodeCode93Ext() {
-  std::string data;
-  data.reserve(2 * text_.size());
-  for (char c : text_) {
-    const auto code = static_cast<unsigned char>(c);
-    if (code >= kCode93Ext.size())
-      throw Exception(ClassName() + ":Code93 bad Data <" + text_ + ">");
-    data += kCode93Ext[code].View();
-  }
+  const std::optional<std::string> data = full_ascii::Rewrite(text_, kCode93Ext);
+  if (!data) throw BadData("Code93");
   // Every rewritten character has a row, and the check characters cover the shifts as well.
-  return *Code93Pattern(data);
+  return *Code93Pattern(*data);
 }
 
 }  // namespace bars

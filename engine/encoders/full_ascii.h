@@ -4,6 +4,8 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace bars::full_ascii {
@@ -56,6 +58,19 @@ constexpr std::array<Entry, 128> MakeTable(Shifts s) {
     table[static_cast<std::size_t>(c)] = e;
   }
   return table;
+}
+
+// `text` rewritten through `table`, or nothing if it holds a code above 127.
+inline std::optional<std::string> Rewrite(std::string_view text,
+                                          const std::array<Entry, 128>& table) {
+  std::string data;
+  data.reserve(2 * text.size());
+  for (char c : text) {
+    const auto code = static_cast<unsigned char>(c);
+    if (code >= table.size()) return std::nullopt;
+    data += table[code].View();
+  }
+  return data;
 }
 
 }  // namespace bars::full_ascii
