@@ -16,7 +16,7 @@ install_missing() {
 
 # Qt 6 for the canvas and the window (Svg for vector pictures), a font for the printed code,
 # and a virtual display for running the window without a screen; Google Benchmark and libzint
-# for the benchmarks.
+# for the benchmarks; pkg-config for the installed-package test.
 BUILD_PACKAGES=(cmake g++ make libgtest-dev qt6-base-dev qt6-svg-dev fonts-dejavu-core xvfb xauth
-  libbenchmark-dev libzint-dev)
+  libbenchmark-dev libzint-dev pkg-config)
 SANITIZER_PACKAGES=(clang libclang-rt-14-dev)
