@@ -9,6 +9,8 @@
 #include <QRectF>
 #include <QString>
 #include <QSvgGenerator>
+#include <algorithm>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -17,16 +19,35 @@
 namespace bars {
 namespace {
 
-// The vector canvas. QSvgGenerator strokes the one-pixel outline centred on the path, where
-// the raster engine paints the pixels right of and below it: shifted by half a pixel, a vector
-// bar covers exactly the pixels of the bitmap's bar. Text goes out as glyph outlines: XML
-// cannot carry the control characters a Text may hold, and a viewer's substitute font would not
-// fit the white box measured here.
+// The rectangle that an upright four-corner polygon with a one-pixel outline covers on the
+// bitmap, from its smallest to its largest corner coordinate; none for any other polygon.
+std::optional<QRect> UprightCover(std::span<const TPoint> p) {
+  if (p.size() != 4) return std::nullopt;
+  const bool upright =
+      (p[0].X == p[1].X && p[1].Y == p[2].Y && p[2].X == p[3].X && p[3].Y == p[0].Y) ||
+      (p[0].Y == p[1].Y && p[1].X == p[2].X && p[2].Y == p[3].Y && p[3].X == p[0].X);
+  if (!upright) return std::nullopt;
+  const auto [left, right] = std::minmax({p[0].X, p[2].X});
+  const auto [top, bottom] = std::minmax({p[0].Y, p[2].Y});
+  return QRect(QPoint(left, top), QPoint(right, bottom));  // both corners inside
+}
+
+// The vector canvas. A bar at a right angle becomes one filled rectangle with whole-pixel
+// edges, crisp in any viewer. Other polygons keep the bitmap's outline: QSvgGenerator strokes
+// it centred on the path, where the raster engine paints the pixels right of and below it, so
+// they are shifted by half a pixel. Text goes out as glyph outlines: XML cannot carry the
+// control characters a Text may hold, and a viewer's substitute font would not fit the white
+// box measured here.
 class TSvgCanvas : public TQtCanvas {
  public:
   using TQtCanvas::TQtCanvas;
 
   void Polygon(std::span<const TPoint> points) override {
+    const std::optional<QRect> cover = UprightCover(points);
+    if (cover && Pen().Width() == 1 && Pen().Color() == Brush().Color()) {
+      Painter().fillRect(*cover, ToQColor(Brush().Color()));
+      return;
+    }
     Painter().save();
     Painter().translate(0.5, 0.5);
     TQtCanvas::Polygon(points);

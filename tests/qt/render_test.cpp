@@ -84,6 +84,29 @@ INSTANTIATE_TEST_SUITE_P(
         RenderCase{"Code128Turned180", bcCode128B, "Ab1", 180, bcoNone, 0, "upside down"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Slanted edges are anti-aliased in the vector picture and stepped in the bitmap; the ink
+// must still be the same bars in the same place.
+TEST(RenderedPictures, SlantedSvgHoldsTheSameInk) {
+  RenderCase c{"Slanted", bcCodeEAN8, "9638507", 30, bcoNone, 2, "slanted polygons"};
+  TBarcode bc;
+  Configure(bc, c);
+  const QImage bitmap = RenderImage(bc, c.margin);
+  const QImage vector = Rasterise(RenderSvg(bc, c.margin), bitmap.size());
+  double inkBitmap = 0, inkVector = 0, xBitmap = 0, xVector = 0;
+  for (int y = 0; y < bitmap.height(); ++y) {
+    for (int x = 0; x < bitmap.width(); ++x) {
+      const int a = 255 - qGray(bitmap.pixel(x, y)), b = 255 - qGray(vector.pixel(x, y));
+      inkBitmap += a;
+      inkVector += b;
+      xBitmap += static_cast<double>(a) * x;
+      xVector += static_cast<double>(b) * x;
+    }
+  }
+  ASSERT_GT(inkBitmap, 0);
+  EXPECT_NEAR(inkVector / inkBitmap, 1.0, 0.1);
+  EXPECT_NEAR(xVector / inkVector, xBitmap / inkBitmap, 1.0) << "bars in the same place";
+}
+
 TEST(RenderedPictures, TextKeepsItsBoxInBoth) {
   RenderCase c{"Text", bcCodeEAN13, "400638133393", 0, bcoCode, 5, "printed code"};
   TBarcode bc;
@@ -98,16 +121,33 @@ TEST(RenderedPictures, TextKeepsItsBoxInBoth) {
   EXPECT_LT(far, 20);
 }
 
+std::size_t Count(const std::string& text, const std::string& what) {
+  std::size_t n = 0;
+  for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+  return n;
+}
+
 TEST(RenderedPictures, SvgIsVector) {
   TBarcode bc;
   bc.SetText("400638133393");
   bc.SetHeight(30);
-  bc.SetShowText(bcoCode);
-  const std::string svg = RenderSvg(bc, 2).toStdString();
+  const std::size_t elements = bc.BuildPattern().size();
+  std::string svg = RenderSvg(bc, 2).toStdString();
   EXPECT_NE(svg.find("viewBox=\"0 0 99 34\""), std::string::npos) << "95 modules + 4, 30 + 4";
-  EXPECT_NE(svg.find("<path"), std::string::npos);
   EXPECT_EQ(svg.find("<image"), std::string::npos);
+  // The page, one rectangle per element, four strips of quiet zone.
+  EXPECT_EQ(Count(svg, "<rect"), 1 + elements + 4);
+
+  bc.SetShowText(bcoCode);
+  svg = RenderSvg(bc, 2).toStdString();
   EXPECT_EQ(svg.find("<text"), std::string::npos) << "glyphs as outlines";
+  EXPECT_EQ(Count(svg, "<path"), 1u) << "the printed code";
+
+  bc.SetShowText(bcoNone);
+  bc.SetAngle(20);
+  svg = RenderSvg(bc, 2).toStdString();
+  EXPECT_EQ(Count(svg, "<path"), elements) << "one polygon per element";
+  EXPECT_EQ(svg.find("<image"), std::string::npos);
 }
 
 struct SizeCase {
