@@ -20,7 +20,8 @@ Symbol:
       --no-checksum        do not add it
                              e.g. --no-checksum -d 4006381333931
       --checksum-method mod10|none
-                           the check digit of the printed code. Default mod10.
+                           the check digit that --checksum adds: modulo 10, or none at
+                           all. Default mod10.
                              e.g. --checksum-method none
 
 Geometry and look:
@@ -32,8 +33,9 @@ Geometry and look:
                              e.g. --height 80
       --angle DEG          turn, counter-clockwise. Default 0.   e.g. --angle 90
       --show-text none|code|type|both
-                           human-readable text: the code, the type name or both.
-                           Default none.   e.g. --show-text code
+                           human-readable text: the code, the type name or both. The type
+                           name is written above the bars, as the window writes it, so the
+                           picture cuts it off. Default none.   e.g. --show-text code
       --text-position top-left|top-right|top-center|bottom-left|bottom-right|bottom-center
                            where the code is written. Default bottom-center.
                              e.g. --text-position top-left
@@ -66,9 +68,9 @@ Batch:
 
 Other:
       --list-types         print ordinal, catalogue name, list name and numeric-only (yes/no)
-                           of the 23 types, tab-separated.
-  -h, --help               this text.
-      --version            the version.
+                           of the 23 types, tab-separated.   e.g. --list-types
+  -h, --help               this text.   e.g. -h
+      --version            the version.   e.g. --version
 
 Long options also take --option=value.
 
