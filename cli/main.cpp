@@ -36,8 +36,10 @@ void WriteStdout(std::string_view bytes) {
     throw OutputError(std::string("Cannot write to standard output: ") + std::strerror(errno));
 }
 
-void ReportLine(const std::string& message) {
-  std::fprintf(stderr, "%s\n", message.c_str());
+// The message goes out byte for byte: an engine message may quote a Text holding any byte.
+void ReportLine(std::string message) {
+  message += '\n';
+  std::fwrite(message.data(), 1, message.size(), stderr);
 }
 
 // Produces the output for one code. Raises bars::Exception when it cannot be encoded or drawn

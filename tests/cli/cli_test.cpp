@@ -611,6 +611,25 @@ TEST(CliBatch, PicturesNamedByLineNumberAndTheRestGoOn) {
   EXPECT_EQ(Decode(ReadFile(dir / "label-3.png")).size(), QSize(194, 54));
 }
 
+// Batch lines carry bytes that no argument can (NUL); each is encoded and reported exactly
+// as the engine does it.
+TEST(CliBatch, EdgeBytesReachTheEngineUnchanged) {
+  const std::vector<std::string> lines = {
+      std::string("A\0B", 3), "\x7F", "\x80", "\xFF", " ", "abc", "ABC"};
+  std::string input, expectedErr;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    input += lines[i] + "\n";
+    const std::string message = EngineMessage(bcCode93, lines[i]);
+    if (!message.empty()) expectedErr += "line " + std::to_string(i + 1) + ": " + message + "\n";
+  }
+  ASSERT_NE(expectedErr.find(std::string("<A\0B>", 5)), std::string::npos)
+      << "the engine quotes the bad data";
+  const ProcessResult r = Cli({"-t", "Code93", "--batch", "-", "--pattern"}, input);
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_EQ(r.err, expectedErr);
+  EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 7);
+}
+
 TEST(CliBatch, AllGoodExitsWithZero) {
   TempDir dir;
   const ProcessResult r =
