@@ -1,0 +1,83 @@
+#include "help.h"
+
+namespace bars::cli {
+
+std::string_view HelpText() {
+  return R"(Usage: barcode-cli [OPTIONS]
+
+Encodes one code (or one per line of a file) as a linear barcode and writes the picture, the
+module pattern or a JSON record. The defaults are the settings of the barcode utility's window.
+
+Symbol:
+  -t, --type NAME          symbology: its catalogue name (EAN13, "Code39 Extended", Codebar,
+                           "UPC Supp2", 2_5_interleaved ...), its list name (CodeEAN13,
+                           Code39Extended, Code_2_5_interleaved ...) or its ordinal 0..22,
+                           any case; see --list-types. Default EAN13.
+                             e.g. -t "Code39 Extended"   -t codecodabar   --type=14
+  -d, --data TEXT          the code to encode. Default empty.
+                             e.g. -d 400638133393
+      --checksum           add the check digit (default)
+      --no-checksum        do not add it
+                             e.g. --no-checksum -d 4006381333931
+      --checksum-method mod10|none
+                           the check digit that --checksum adds: modulo 10, or none at
+                           all. Default mod10.
+                             e.g. --checksum-method none
+
+Geometry and look:
+      --modul N            narrowest element in pixels, 1..49. Default 2.
+                             e.g. --modul 3
+      --ratio R            wide to narrow element ratio; types with bounds clamp it.
+                           Default 2.0.   e.g. --ratio 2.5
+      --height N           bar height in pixels, 1..32767. Default 50.
+                             e.g. --height 80
+      --angle DEG          turn, counter-clockwise. Default 0.   e.g. --angle 90
+      --show-text none|code|type|both
+                           human-readable text: the code, the type name or both. The type
+                           name is written above the bars, as the window writes it, so the
+                           picture cuts it off. Default none.   e.g. --show-text code
+      --text-position top-left|top-right|top-center|bottom-left|bottom-right|bottom-center
+                           where the code is written. Default bottom-center.
+                             e.g. --text-position top-left
+      --color RRGGBB       colour of the spaces. Default FFFFFF.   e.g. --color FFFFCC
+      --bar-color RRGGBB   colour of the bars. Default 000000.   e.g. --bar-color 000080
+      --font FAMILY        font of the text. Default the system's sans face.
+                             e.g. --font "DejaVu Sans Mono"
+      --font-size PT       its size in points, 1..500. Default 8.   e.g. --font-size 10
+      --margin PX          white quiet zone on every side of the picture, 0..10000.
+                           Default 0.   e.g. --margin 10
+
+Output (exactly one):
+  -o, --output FILE        the picture, Width x Height pixels plus the margin; its format by
+                           the extension: .bmp, .png or .svg; - writes PNG to standard output.
+                             e.g. -o label.png   -o label.svg   -o - > label.png
+      --pattern            print the module pattern, one line.
+                             e.g. --pattern -d 400638133393
+      --json               print {"type","text","pattern","width","height","ratio"} as one
+                           line of JSON, text and ratio as the build left them.
+                             e.g. --json -t Code128B -d Hello
+
+Batch:
+      --batch FILE|-       one code per line (a final CR is dropped; - reads standard input).
+                           --pattern and --json print one line per input line (an empty line
+                           or null for a line that failed); --output takes a file name with
+                           %n for the line number (%% for a %). A failing line is reported
+                           on standard error as "line N: <message>"; the others go on.
+                             e.g. --batch codes.txt -o "label-%n.png"
+                                  printf '12\n3456\n' | barcode-cli -t Code128C --batch - --json
+
+Other:
+      --list-types         print ordinal, catalogue name, list name and numeric-only (yes/no)
+                           of the 23 types, tab-separated.   e.g. --list-types
+  -h, --help               this text.   e.g. -h
+      --version            the version.   e.g. --version
+
+Long options also take --option=value.
+
+Exit status: 0 all well; 1 an encoding, drawing or writing failure (its message on standard
+error; nothing is written for that code); 2 a bad command line (its reason on standard error;
+nothing is written).
+)";
+}
+
+}  // namespace bars::cli

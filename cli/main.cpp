@@ -1,0 +1,194 @@
+// barcode-cli: the barcode engine on the command line. Pictures are drawn as the utility's
+// window draws them (see qt/render.h); --pattern and --json need no Qt at all.
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <exception>
+#include <new>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "bars.h"
+#include "help.h"
+#include "options.h"
+#include "picture.h"
+#include "report.h"
+
+namespace bars::cli {
+namespace {
+
+constexpr int kExitFailure = 1;
+constexpr int kExitUsage = 2;
+
+// A failure to write the output; the message is complete.
+class OutputError : public std::exception {
+ public:
+  explicit OutputError(std::string message) : message_(std::move(message)) {}
+  const char* what() const noexcept override { return message_.c_str(); }
+
+ private:
+  std::string message_;
+};
+
+void WriteStdout(std::string_view bytes) {
+  if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size() || std::fflush(stdout))
+    throw OutputError(std::string("Cannot write to standard output: ") + std::strerror(errno));
+}
+
+// The message goes out byte for byte: an engine message may quote a Text holding any byte.
+void ReportLine(std::string message) {
+  message += '\n';
+  std::fwrite(message.data(), 1, message.size(), stderr);
+}
+
+// Produces the output for one code. Raises bars::Exception when it cannot be encoded or drawn
+// and OutputError when it cannot be written; nothing is written then.
+void Produce(const Options& options, const std::string& text, const std::string& outputPath,
+             OffscreenGui& gui) {
+  TBarcode barcode;
+  Configure(barcode, options, text);
+  switch (options.output) {
+    case Output::Pattern:
+      WriteStdout(barcode.BuildPattern() + '\n');
+      break;
+    case Output::Json:
+      WriteStdout(JsonRecord(barcode) + '\n');
+      break;
+    case Output::Picture: {
+      gui.Ensure();
+      const QByteArray bytes = EncodePicture(barcode, options.format, options.margin);
+      if (outputPath == "-") {
+        WriteStdout(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+      } else if (const std::string failure = WriteFile(outputPath, bytes); !failure.empty()) {
+        throw OutputError(failure);
+      }
+      break;
+    }
+    case Output::None:
+      break;
+  }
+}
+
+// Runs Produce and returns "" or the message of its failure.
+std::string TryProduce(const Options& options, const std::string& text,
+                       const std::string& outputPath, OffscreenGui& gui) {
+  try {
+    Produce(options, text, outputPath, gui);
+    return "";
+  } catch (const Exception& e) {
+    return e.Message();
+  } catch (const OutputError& e) {
+    return e.what();
+  } catch (const std::bad_alloc&) {
+    return "Out of memory";
+  } catch (const std::exception& e) {
+    return e.what();
+  }
+}
+
+// Splits at LF; one CR before it is part of the line ending. A last line without LF counts.
+std::vector<std::string> SplitLines(const std::string& content) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  while (start < content.size()) {
+    std::size_t end = content.find('\n', start);
+    if (end == std::string::npos) end = content.size();
+    std::string line = content.substr(start, end - start);
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(std::move(line));
+    start = end + 1;
+  }
+  return lines;
+}
+
+// The whole batch input; raises UsageError when it cannot be read.
+std::string ReadBatch(const std::string& path) {
+  std::FILE* file = path == "-" ? stdin : std::fopen(path.c_str(), "rb");
+  if (file == nullptr)
+    throw UsageError("--batch: cannot read '" + path + "': " + std::strerror(errno));
+  std::string content;
+  char buffer[65536];
+  std::size_t n = 0;
+  while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0) content.append(buffer, n);
+  const bool failed = std::ferror(file) != 0;
+  const int error = errno;
+  if (file != stdin) std::fclose(file);
+  if (failed) throw UsageError("--batch: cannot read '" + path + "': " + std::strerror(error));
+  return content;
+}
+
+int RunBatch(const Options& options, OffscreenGui& gui) {
+  std::vector<std::string> lines;
+  try {
+    lines = SplitLines(ReadBatch(*options.batch));
+  } catch (const UsageError& e) {
+    ReportLine(std::string("barcode-cli: ") + e.what());
+    return kExitUsage;
+  }
+  bool failed = false;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const std::size_t number = i + 1;
+    const std::string outputPath = options.output == Output::Picture
+                                       ? BatchOutputPath(options.outputPath, number)
+                                       : std::string();
+    const std::string failure = TryProduce(options, lines[i], outputPath, gui);
+    if (failure.empty()) continue;
+    failed = true;
+    ReportLine("line " + std::to_string(number) + ": " + failure);
+    // Output line k stays the answer to input line k.
+    if (options.output == Output::Pattern || options.output == Output::Json) {
+      try {
+        WriteStdout(options.output == Output::Json ? "null\n" : "\n");
+      } catch (const OutputError& e) {
+        ReportLine(e.what());
+        return kExitFailure;
+      }
+    }
+  }
+  return failed ? kExitFailure : 0;
+}
+
+int RunOne(const Options& options, OffscreenGui& gui) {
+  const std::string failure = TryProduce(options, options.data, options.outputPath, gui);
+  if (failure.empty()) return 0;
+  ReportLine(failure);
+  return kExitFailure;
+}
+
+int Run(int argc, char** argv) {
+  Options options;
+  try {
+    options = ParseArguments(std::vector<std::string>(argv + 1, argv + argc));
+  } catch (const UsageError& e) {
+    ReportLine(std::string("barcode-cli: ") + e.what());
+    return kExitUsage;
+  }
+  try {
+    switch (options.action) {
+      case Action::Help:
+        WriteStdout(HelpText());
+        return 0;
+      case Action::Version:
+        WriteStdout("barcode-cli " BARCODE_VERSION "\n");
+        return 0;
+      case Action::ListTypes:
+        WriteStdout(TypeList());
+        return 0;
+      case Action::Run:
+        break;
+    }
+  } catch (const OutputError& e) {
+    ReportLine(e.what());
+    return kExitFailure;
+  }
+  OffscreenGui gui;
+  return options.batch ? RunBatch(options, gui) : RunOne(options, gui);
+}
+
+}  // namespace
+}  // namespace bars::cli
+
+int main(int argc, char** argv) {
+  return bars::cli::Run(argc, argv);
+}

@@ -1,0 +1,369 @@
+#include "options.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <string_view>
+#include <system_error>
+
+namespace bars::cli {
+namespace {
+
+enum class Opt : std::uint8_t {
+  Type,
+  Data,
+  Checksum,
+  NoChecksum,
+  ChecksumMethod,
+  Modul,
+  Ratio,
+  Height,
+  Angle,
+  ShowText,
+  TextPosition,
+  Color,
+  BarColor,
+  Font,
+  FontSize,
+  Margin,
+  Output,
+  Pattern,
+  Json,
+  Batch,
+  ListTypes,
+  Help,
+  Version,
+};
+
+struct OptionSpec {
+  std::string_view name;  // long name, without the dashes
+  char shortName;         // 0: none
+  bool takesValue;
+  Opt id;
+};
+
+constexpr OptionSpec kOptions[] = {
+    {"type", 't', true, Opt::Type},
+    {"data", 'd', true, Opt::Data},
+    {"checksum", 0, false, Opt::Checksum},
+    {"no-checksum", 0, false, Opt::NoChecksum},
+    {"checksum-method", 0, true, Opt::ChecksumMethod},
+    {"modul", 0, true, Opt::Modul},
+    {"ratio", 0, true, Opt::Ratio},
+    {"height", 0, true, Opt::Height},
+    {"angle", 0, true, Opt::Angle},
+    {"show-text", 0, true, Opt::ShowText},
+    {"text-position", 0, true, Opt::TextPosition},
+    {"color", 0, true, Opt::Color},
+    {"bar-color", 0, true, Opt::BarColor},
+    {"font", 0, true, Opt::Font},
+    {"font-size", 0, true, Opt::FontSize},
+    {"margin", 0, true, Opt::Margin},
+    {"output", 'o', true, Opt::Output},
+    {"pattern", 0, false, Opt::Pattern},
+    {"json", 0, false, Opt::Json},
+    {"batch", 0, true, Opt::Batch},
+    {"list-types", 0, false, Opt::ListTypes},
+    {"help", 'h', false, Opt::Help},
+    {"version", 0, false, Opt::Version},
+};
+
+template <typename T>
+struct Keyword {
+  std::string_view word;
+  T value;
+};
+
+constexpr Keyword<TCheckSumMethod> kChecksumMethods[] = {{"mod10", csmModulo10}, {"none", csmNone}};
+constexpr Keyword<TBarcodeOption> kShowTexts[] = {
+    {"none", bcoNone}, {"code", bcoCode}, {"type", bcoTyp}, {"both", bcoBoth}};
+constexpr Keyword<TShowTextPosition> kTextPositions[] = {
+    {"top-left", stpTopLeft},         {"top-right", stpTopRight},
+    {"top-center", stpTopCenter},     {"bottom-left", stpBottomLeft},
+    {"bottom-right", stpBottomRight}, {"bottom-center", stpBottomCenter},
+};
+
+std::string Quoted(std::string_view s) {
+  return "'" + std::string(s) + "'";
+}
+
+template <typename T, std::size_t N>
+T ParseKeyword(std::string_view option, std::string_view value, const Keyword<T> (&words)[N]) {
+  std::string choices;
+  for (const auto& k : words) {
+    if (k.word == value) return k.value;
+    choices += (choices.empty() ? "" : ", ") + std::string(k.word);
+  }
+  throw UsageError(std::string(option) + ": " + Quoted(value) + " is not one of " + choices);
+}
+
+// The whole argument must be the number: no blanks, no sign other than '-', nothing after.
+std::int32_t ParseWhole(std::string_view option, std::string_view value, std::int32_t min,
+                        std::int32_t max) {
+  long long number = 0;
+  const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), number);
+  const bool whole = !value.empty() && end == value.data() + value.size();
+  if (ec == std::errc::invalid_argument || !whole)
+    throw UsageError(std::string(option) + ": " + Quoted(value) + " is not a whole number");
+  if (ec == std::errc::result_out_of_range || number < min || number > max) {
+    throw UsageError(std::string(option) + ": " + std::string(value) + " is out of range " +
+                     std::to_string(min) + ".." + std::to_string(max));
+  }
+  return static_cast<std::int32_t>(number);
+}
+
+double ParseFinite(std::string_view option, std::string_view value) {
+  double number = 0;
+  const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), number);
+  const bool whole = !value.empty() && end == value.data() + value.size();
+  if (ec == std::errc::invalid_argument || !whole)
+    throw UsageError(std::string(option) + ": " + Quoted(value) + " is not a number");
+  if (ec == std::errc::result_out_of_range || !std::isfinite(number))
+    throw UsageError(std::string(option) + ": " + Quoted(value) + " is not a finite number");
+  return number;
+}
+
+int HexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+// RRGGBB as written on the web, with or without '#', into $00BBGGRR.
+TColor ParseColour(std::string_view option, std::string_view value) {
+  std::string_view digits = value;
+  if (!digits.empty() && digits.front() == '#') digits.remove_prefix(1);
+  std::uint8_t channels[3] = {};
+  bool valid = digits.size() == 6;
+  for (std::size_t i = 0; valid && i < 3; ++i) {
+    const int high = HexDigit(digits[2 * i]), low = HexDigit(digits[2 * i + 1]);
+    valid = high >= 0 && low >= 0;
+    if (valid) channels[i] = static_cast<std::uint8_t>(high * 16 + low);
+  }
+  if (!valid) throw UsageError(std::string(option) + ": " + Quoted(value) + " is not RRGGBB");
+  return RGBColor(channels[0], channels[1], channels[2]);
+}
+
+PictureFormat FormatOf(std::string_view path) {
+  if (path == "-") return PictureFormat::Png;
+  const std::size_t slash = path.find_last_of('/');
+  const std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
+  const std::size_t dot = name.find_last_of('.');
+  std::string extension;
+  if (dot != std::string_view::npos) {
+    for (char c : name.substr(dot + 1))
+      extension += (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
+  }
+  if (extension == "bmp") return PictureFormat::Bmp;
+  if (extension == "png") return PictureFormat::Png;
+  if (extension == "svg") return PictureFormat::Svg;
+  throw UsageError("--output: " + Quoted(path) +
+                   " has no picture extension (.bmp, .png or .svg; - for PNG on standard output)");
+}
+
+const OptionSpec* FindLong(std::string_view name) {
+  for (const auto& spec : kOptions)
+    if (spec.name == name) return &spec;
+  return nullptr;
+}
+
+const OptionSpec* FindShort(char c) {
+  for (const auto& spec : kOptions)
+    if (spec.shortName != 0 && spec.shortName == c) return &spec;
+  return nullptr;
+}
+
+class Parser {
+ public:
+  Options Parse(const std::vector<std::string>& args);
+
+ private:
+  void Apply(const OptionSpec& spec, const std::string& value);
+  void ChooseOutput(Output output);
+  void Check() const;
+
+  Options options_;
+  bool hasData_ = false;
+};
+
+void Parser::ChooseOutput(Output output) {
+  if (options_.output != Output::None && options_.output != output)
+    throw UsageError("choose one output: --output, --pattern or --json");
+  options_.output = output;
+}
+
+void Parser::Apply(const OptionSpec& spec, const std::string& value) {
+  const std::string option = "--" + std::string(spec.name);
+  switch (spec.id) {
+    case Opt::Type:
+      if (const auto type = ParseBarcodeType(value)) {
+        options_.type = *type;
+        break;
+      }
+      throw UsageError(option + ": unknown type " + Quoted(value) + " (see --list-types)");
+    case Opt::Data:
+      options_.data = value;
+      hasData_ = true;
+      break;
+    case Opt::Checksum:
+      options_.checksum = true;
+      break;
+    case Opt::NoChecksum:
+      options_.checksum = false;
+      break;
+    case Opt::ChecksumMethod:
+      options_.checkSumMethod = ParseKeyword(option, value, kChecksumMethods);
+      break;
+    case Opt::Modul:
+      options_.modul = ParseWhole(option, value, 1, 49);
+      break;
+    case Opt::Ratio:
+      options_.ratio = ParseFinite(option, value);
+      break;
+    case Opt::Height:
+      options_.height = ParseWhole(option, value, 1, 32767);
+      break;
+    case Opt::Angle:
+      options_.angle = ParseFinite(option, value);
+      break;
+    case Opt::ShowText:
+      options_.showText = ParseKeyword(option, value, kShowTexts);
+      break;
+    case Opt::TextPosition:
+      options_.textPosition = ParseKeyword(option, value, kTextPositions);
+      break;
+    case Opt::Color:
+      options_.color = ParseColour(option, value);
+      break;
+    case Opt::BarColor:
+      options_.barColor = ParseColour(option, value);
+      break;
+    case Opt::Font:
+      options_.fontFamily = value;
+      break;
+    case Opt::FontSize:
+      options_.fontSize = ParseWhole(option, value, 1, 500);
+      break;
+    case Opt::Margin:
+      options_.margin = ParseWhole(option, value, 0, 10000);
+      break;
+    case Opt::Output:
+      if (value.empty()) throw UsageError(option + ": the file name is empty");
+      ChooseOutput(Output::Picture);
+      options_.format = FormatOf(value);
+      options_.outputPath = value;
+      break;
+    case Opt::Pattern:
+      ChooseOutput(Output::Pattern);
+      break;
+    case Opt::Json:
+      ChooseOutput(Output::Json);
+      break;
+    case Opt::Batch:
+      if (value.empty()) throw UsageError(option + ": the file name is empty");
+      options_.batch = value;
+      break;
+    case Opt::ListTypes:
+    case Opt::Help:
+    case Opt::Version:
+      // The first of them is carried out; the rest of the line is only checked.
+      if (options_.action == Action::Run) {
+        options_.action = spec.id == Opt::Help      ? Action::Help
+                          : spec.id == Opt::Version ? Action::Version
+                                                    : Action::ListTypes;
+      }
+      break;
+  }
+}
+
+void Parser::Check() const {
+  if (options_.action != Action::Run) return;
+  if (options_.output == Output::None)
+    throw UsageError("nothing to do: give --output FILE, --pattern or --json (see --help)");
+  if (!options_.batch) return;
+  if (hasData_) throw UsageError("--data and --batch exclude each other");
+  if (options_.output == Output::Picture) {
+    if (options_.outputPath == "-")
+      throw UsageError("--output -: a batch cannot write its pictures to standard output");
+    if (options_.outputPath.find("%n") == std::string::npos)
+      throw UsageError("--output: a batch needs %n (the line number) in the file name");
+  }
+}
+
+Options Parser::Parse(const std::vector<std::string>& args) {
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    const OptionSpec* spec = nullptr;
+    std::optional<std::string> value;
+    std::string shown = arg;
+    if (arg.size() > 2 && arg.starts_with("--")) {
+      const std::size_t equals = arg.find('=');
+      shown = arg.substr(0, equals);
+      spec = FindLong(std::string_view(shown).substr(2));
+      if (spec != nullptr && equals != std::string::npos) {
+        if (!spec->takesValue) throw UsageError("option " + shown + " takes no value");
+        value = arg.substr(equals + 1);
+      }
+    } else if (arg.size() >= 2 && arg[0] == '-' && arg[1] != '-') {
+      spec = FindShort(arg[1]);
+      if (spec != nullptr && arg.size() > 2) {
+        if (!spec->takesValue)
+          spec = nullptr;  // "-hx" is no option of ours
+        else
+          value = arg.substr(2);
+      }
+    } else {
+      throw UsageError("unexpected argument " + Quoted(arg) + " (the code goes after --data)");
+    }
+    if (spec == nullptr) throw UsageError("unknown option " + Quoted(shown));
+    if (spec->takesValue && !value) {
+      if (i + 1 >= args.size()) throw UsageError("option " + shown + " needs a value");
+      value = args[++i];
+    }
+    Apply(*spec, value.value_or(""));
+  }
+  Check();
+  return options_;
+}
+
+}  // namespace
+
+Options ParseArguments(const std::vector<std::string>& args) {
+  return Parser().Parse(args);
+}
+
+void Configure(TBarcode& barcode, const Options& options, const std::string& text) {
+  barcode.SetTyp(options.type);
+  barcode.SetModul(options.modul);
+  barcode.SetRatio(options.ratio);
+  barcode.SetHeight(options.height);
+  barcode.SetAngle(options.angle);
+  barcode.SetChecksum(options.checksum);
+  barcode.SetCheckSumMethod(options.checkSumMethod);
+  barcode.SetShowText(options.showText);
+  barcode.SetShowTextPosition(options.textPosition);
+  barcode.SetColor(options.color);
+  barcode.SetColorBar(options.barColor);
+  if (options.fontFamily) barcode.ShowTextFont().SetName(*options.fontFamily);
+  if (options.fontSize) barcode.ShowTextFont().SetSize(*options.fontSize);
+  barcode.SetText(text);
+}
+
+std::string BatchOutputPath(const std::string& pattern, std::size_t line) {
+  std::string path;
+  for (std::size_t i = 0; i < pattern.size(); ++i) {
+    if (pattern[i] == '%' && i + 1 < pattern.size() && pattern[i + 1] == 'n') {
+      path += std::to_string(line);
+      ++i;
+    } else if (pattern[i] == '%' && i + 1 < pattern.size() && pattern[i + 1] == '%') {
+      path += '%';
+      ++i;
+    } else {
+      path += pattern[i];
+    }
+  }
+  return path;
+}
+
+}  // namespace bars::cli

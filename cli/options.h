@@ -1,0 +1,61 @@
+#pragma once
+// The command line of barcode-cli, parsed into settings. Parsing only reads the arguments: it
+// opens no file and draws nothing, so a bad command line leaves no trace.
+
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "bars.h"
+
+namespace bars::cli {
+
+// A command line that cannot be carried out; the message is the one-line reason.
+class UsageError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+enum class Action : std::uint8_t { Run, Help, Version, ListTypes };
+enum class Output : std::uint8_t { None, Picture, Pattern, Json };
+enum class PictureFormat : std::uint8_t { Bmp, Png, Svg };
+
+// The window's settings are the defaults.
+struct Options {
+  Action action = Action::Run;
+
+  TBarcodeType type = bcCodeEAN13;
+  std::string data;
+  bool checksum = true;
+  TCheckSumMethod checkSumMethod = csmModulo10;
+  std::int32_t modul = 2;
+  double ratio = 2.0;
+  std::int32_t height = 50;
+  double angle = 0.0;
+  TBarcodeOption showText = bcoNone;
+  TShowTextPosition textPosition = stpBottomCenter;
+  TColor color = clWhite;
+  TColor barColor = clBlack;
+  std::optional<std::string> fontFamily;
+  std::optional<std::int32_t> fontSize;  // points
+  int margin = 0;
+
+  Output output = Output::None;
+  std::string outputPath;  // "-" is standard output; in batch mode a template with %n
+  PictureFormat format = PictureFormat::Png;
+  std::optional<std::string> batch;  // file name, "-" for standard input
+};
+
+// Parses the arguments after the program name. Raises UsageError for an unknown option, a
+// missing or malformed value, a value out of range, or options that exclude each other.
+Options ParseArguments(const std::vector<std::string>& args);
+
+// A barcode configured as `options` say, with `text` as its Text, Left and Top 0.
+void Configure(TBarcode& barcode, const Options& options, const std::string& text);
+
+// The picture path of batch line `line`: every %n of the template becomes the line number and
+// every %% a single %.
+std::string BatchOutputPath(const std::string& pattern, std::size_t line);
+
+}  // namespace bars::cli

@@ -1,0 +1,80 @@
+// The pieces of barcode-cli that a process test reaches only in part: JSON strings for every
+// byte, and batch file names.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "options.h"
+#include "report.h"
+
+namespace bars::cli {
+namespace {
+
+struct JsonCase {
+  const char* name;
+  std::string bytes;
+  const char* json;
+  const char* source;
+  friend void PrintTo(const JsonCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class JsonStrings : public ::testing::TestWithParam<JsonCase> {};
+
+TEST_P(JsonStrings, EscapeWhatJsonForbidsAndLatin1) {
+  EXPECT_EQ(JsonString(GetParam().bytes), GetParam().json) << GetParam().source;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Bytes, JsonStrings,
+    ::testing::Values(JsonCase{"Plain", "EAN13", R"("EAN13")", "printable ASCII as it is"},
+                      JsonCase{"Empty", "", R"("")", "RFC 8259: empty string"},
+                      JsonCase{"Blank", " ", R"(" ")", "printable ASCII as it is"},
+                      JsonCase{"LowerCase", "abc", R"("abc")", "printable ASCII as it is"},
+                      JsonCase{"Nul", std::string(1, '\0'), R"("\u0000")",
+                               "RFC 8259 s.7: U+0000..U+001F"},
+                      JsonCase{"Newline", "\n", R"("\u000a")", "RFC 8259 s.7: U+0000..U+001F"},
+                      JsonCase{"Unit1F", "\x1F", R"("\u001f")", "RFC 8259 s.7: U+0000..U+001F"},
+                      JsonCase{"Del", "\x7F", R"("\u007f")", "escaped to stay plain ASCII"},
+                      JsonCase{"High80", "\x80", R"("\u0080")", "Latin-1: byte 0x80 is U+0080"},
+                      JsonCase{"HighFF", "\xFF", R"("\u00ff")", "Latin-1: byte 0xFF is U+00FF"},
+                      JsonCase{"Quote", "a\"b", R"("a\"b")", "RFC 8259 s.7: quotation mark"},
+                      JsonCase{"Backslash", "a\\b", R"("a\\b")", "RFC 8259 s.7: reverse solidus"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(BatchOutputPath, LineNumberAndPercent) {
+  EXPECT_EQ(BatchOutputPath("label-%n.png", 7), "label-7.png");
+  EXPECT_EQ(BatchOutputPath("%n/%n.svg", 12), "12/12.svg");
+  EXPECT_EQ(BatchOutputPath("100%%-%n.png", 3), "100%-3.png");
+  EXPECT_EQ(BatchOutputPath("a%b%.png", 1), "a%b%.png") << "other % stay as they are";
+}
+
+TEST(ParseArguments, DefaultsAreTheWindowsSettings) {
+  const Options o = ParseArguments({"--pattern"});
+  EXPECT_EQ(o.type, bcCodeEAN13);
+  EXPECT_TRUE(o.checksum);
+  EXPECT_EQ(o.checkSumMethod, csmModulo10);
+  EXPECT_EQ(o.modul, 2);
+  EXPECT_EQ(o.ratio, 2.0);
+  EXPECT_EQ(o.height, 50);
+  EXPECT_EQ(o.showText, bcoNone);
+  EXPECT_EQ(o.textPosition, stpBottomCenter);
+  EXPECT_EQ(o.color, clWhite);
+  EXPECT_EQ(o.barColor, clBlack);
+  EXPECT_EQ(o.margin, 0);
+}
+
+TEST(ParseArguments, ColoursBecomeBgr) {
+  const Options o = ParseArguments({"--json", "--color", "123456", "--bar-color=#aBcDeF"});
+  EXPECT_EQ(o.color, TColor{0x563412});
+  EXPECT_EQ(o.barColor, TColor{0xEFCDAB});
+}
+
+TEST(ParseArguments, ShortOptionsTakeAttachedValues) {
+  const Options o = ParseArguments({"-tEAN8", "-d9638507", "-oout.svg"});
+  EXPECT_EQ(o.type, bcCodeEAN8);
+  EXPECT_EQ(o.data, "9638507");
+  EXPECT_EQ(o.format, PictureFormat::Svg);
+}
+
+}  // namespace
+}  // namespace bars::cli
