@@ -49,9 +49,9 @@ int PixelSizeForCell(const QFont& font, int cell) {
   return size;
 }
 
-// The rectangle of whole pixels covered by a one-colour, axis-aligned quadrilateral drawn with a
-// pen at most one pixel wide (the inclusive span of its corners), or nothing for any other shape.
-std::optional<QRect> AxisAlignedRect(std::span<const TPoint> p) {
+}  // namespace
+
+std::optional<QRect> UprightRect(std::span<const TPoint> p) {
   if (p.size() != 4) return std::nullopt;
   const bool uprightFirst =
       p[0].X == p[1].X && p[1].Y == p[2].Y && p[2].X == p[3].X && p[3].Y == p[0].Y;
@@ -62,8 +62,6 @@ std::optional<QRect> AxisAlignedRect(std::span<const TPoint> p) {
   return QRect(QPoint(std::min(p[0].X, p[2].X), std::min(p[0].Y, p[2].Y)),
                QPoint(std::max(p[0].X, p[2].X), std::max(p[0].Y, p[2].Y)));
 }
-
-}  // namespace
 
 QColor ToQColor(TColor color) {
   return QColor(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
@@ -92,7 +90,7 @@ QFont ToQFont(const TFont& font) {
 void TQtCanvas::Polygon(std::span<const TPoint> points) {
   // One-colour upright elements (every element at a right angle) are plain pixel rectangles.
   if (Pen().Color() == Brush().Color() && Pen().Width() <= 1) {
-    if (const auto rect = AxisAlignedRect(points)) {
+    if (const auto rect = UprightRect(points)) {
       const TColor c = Pen().Color();
       const QRgb argb = qRgb(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
                              static_cast<int>((c >> 16) & 0xFF));

@@ -11,6 +11,9 @@
 #include <QColor>
 #include <QFont>
 #include <QPainter>
+#include <QRect>
+#include <optional>
+#include <span>
 
 #include "graphics.h"
 #include "pixel_band.h"
@@ -24,6 +27,11 @@ QColor ToQColor(TColor color);
 // The Qt font of a TFont: an empty Name is the platform's default sans face; a negative Height
 // is the character height in pixels, a positive one the cell height (ascent plus descent).
 QFont ToQFont(const TFont& font);
+
+// The rectangle of whole pixels an upright (axis-aligned) four-corner polygon covers when drawn
+// with a one-pixel outline: from its smallest to its largest corner coordinate, both included.
+// Nothing for any other polygon.
+std::optional<QRect> UprightRect(std::span<const TPoint> points);
 
 class TQtCanvas : public TCanvas {
  public:

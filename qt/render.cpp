@@ -19,19 +19,6 @@
 namespace bars {
 namespace {
 
-// The rectangle that an upright four-corner polygon with a one-pixel outline covers on the
-// bitmap, from its smallest to its largest corner coordinate; none for any other polygon.
-std::optional<QRect> UprightCover(std::span<const TPoint> p) {
-  if (p.size() != 4) return std::nullopt;
-  const bool upright =
-      (p[0].X == p[1].X && p[1].Y == p[2].Y && p[2].X == p[3].X && p[3].Y == p[0].Y) ||
-      (p[0].Y == p[1].Y && p[1].X == p[2].X && p[2].Y == p[3].Y && p[3].X == p[0].X);
-  if (!upright) return std::nullopt;
-  const auto [left, right] = std::minmax({p[0].X, p[2].X});
-  const auto [top, bottom] = std::minmax({p[0].Y, p[2].Y});
-  return QRect(QPoint(left, top), QPoint(right, bottom));  // both corners inside
-}
-
 // The vector canvas. A bar at a right angle becomes one filled rectangle with whole-pixel
 // edges, crisp in any viewer. Other polygons keep the bitmap's outline: QSvgGenerator strokes
 // it centred on the path, where the raster engine paints the pixels right of and below it, so
@@ -43,9 +30,9 @@ class TSvgCanvas : public TQtCanvas {
   using TQtCanvas::TQtCanvas;
 
   void Polygon(std::span<const TPoint> points) override {
-    const std::optional<QRect> cover = UprightCover(points);
-    if (cover && Pen().Width() == 1 && Pen().Color() == Brush().Color()) {
-      Painter().fillRect(*cover, ToQColor(Brush().Color()));
+    // Upright one-colour elements are already whole-pixel rectangles on every device.
+    if (UprightRect(points) && Pen().Width() <= 1 && Pen().Color() == Brush().Color()) {
+      TQtCanvas::Polygon(points);
       return;
     }
     Painter().save();
