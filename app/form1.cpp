@@ -7,7 +7,6 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <algorithm>
@@ -176,8 +175,9 @@ void TForm1::BarcodeChange() {
 }
 
 void TForm1::PaintBarcode(QImage& bitmap) {
-  QPainter painter(&bitmap);
-  TQtCanvas canvas(painter);
+  // The canvas made for the bitmap writes upright bars straight into it: every keystroke
+  // redraws the whole symbol.
+  TQtCanvas canvas(bitmap);
   barcode_.PaintTo(canvas);
 }
 

@@ -31,8 +31,7 @@ void BM_Keystroke(benchmark::State& state, const Peer* p) {
     for (auto _ : state) {
       QImage image(bc.Width(), bc.Height(), QImage::Format_RGB32);
       image.fill(Qt::white);
-      QPainter painter(&image);
-      bars::TQtCanvas canvas(painter);
+      bars::TQtCanvas canvas(image);
       bc.PaintTo(canvas);
       benchmark::DoNotOptimize(image.constBits());
     }
@@ -63,8 +62,8 @@ void BM_PaintTo(benchmark::State& state, const Peer* p, std::int32_t modul, doub
 void RegisterDrawBenchmarks() {
   for (std::size_t i = 0; i < kPeerCount; ++i) {
     const Peer* p = &kPeers[i];
-    benchmark::RegisterBenchmark(("raster/" + std::string(p->name) + "/ours").c_str(),
-                                 BM_Keystroke, p);
+    benchmark::RegisterBenchmark(("raster/" + std::string(p->name) + "/ours").c_str(), BM_Keystroke,
+                                 p);
   }
   const Peer* ean13 = &kPeers[0];
   for (std::int32_t modul : {1, 2, 4}) {

@@ -8,16 +8,19 @@ namespace bars {
 QImage* TPixelBand::DirectTarget(QPainter& painter) {
   QPaintDevice* device = painter.device();
   if (device == nullptr || device->devType() != QInternal::Image) return nullptr;
-  auto* image = static_cast<QImage*>(device);
-  const QImage::Format format = image->format();
+  if (painter.hasClipping() || !painter.transform().isIdentity() || painter.opacity() != 1.0 ||
+      painter.compositionMode() != QPainter::CompositionMode_SourceOver)
+    return nullptr;
+  return DirectTarget(*static_cast<QImage*>(device));
+}
+
+QImage* TPixelBand::DirectTarget(QImage& image) {
+  const QImage::Format format = image.format();
   if (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32 &&
       format != QImage::Format_ARGB32_Premultiplied)
     return nullptr;
-  // A shared image would detach on writing, away from the buffer the painter draws into.
-  if (!image->isDetached() || painter.hasClipping() || !painter.transform().isIdentity() ||
-      painter.opacity() != 1.0 || painter.compositionMode() != QPainter::CompositionMode_SourceOver)
-    return nullptr;
-  return image;
+  // A shared image would detach on writing, away from the buffer a painter draws into.
+  return image.isDetached() ? &image : nullptr;
 }
 
 bool TPixelBand::Extend(const QRect& rect, QRgb argb) {
@@ -53,7 +56,17 @@ void TPixelBand::Flush() {
   const QRgb* source = row_.data() + left_;
   const qsizetype stride = image_->bytesPerLine();
   uchar* line = image_->bits() + top_ * stride + left_ * static_cast<qsizetype>(sizeof(QRgb));
-  for (int y = top_; y <= bottom_; ++y, line += stride) std::memcpy(line, source, bytes);
+  const int width = right_ - left_ + 1;
+  if (width <= 8) {
+    // A lone narrow bar (short bars break the band): a call per row would cost more than the
+    // pixels.
+    for (int y = top_; y <= bottom_; ++y, line += stride) {
+      auto* pixel = reinterpret_cast<QRgb*>(line);
+      for (int x = 0; x < width; ++x) pixel[x] = source[x];
+    }
+  } else {
+    for (int y = top_; y <= bottom_; ++y, line += stride) std::memcpy(line, source, bytes);
+  }
   image_ = nullptr;
 }
 

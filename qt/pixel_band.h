@@ -16,6 +16,8 @@ class TPixelBand {
   // The image `painter` writes plain pixels to (a 32-bit image, no transform, clip, opacity
   // or blending), or nullptr when the painter must do the drawing itself.
   static QImage* DirectTarget(QPainter& painter);
+  // `image` itself when it is a 32-bit image that can be written in place, else nullptr.
+  static QImage* DirectTarget(QImage& image);
 
   // Paints `rect` (inclusive corners) in `argb` if it continues the band to the left or right
   // on the same rows (after clipping to the image); false, with nothing done, otherwise.

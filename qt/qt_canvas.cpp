@@ -97,11 +97,13 @@ void TQtCanvas::Polygon(std::span<const TPoint> points) {
       // The painter's state cannot change while a band is open: the band is written out
       // before the painter is handed out or used for anything else.
       if (band_.Extend(*rect, argb)) return;
-      if (QImage* image = TPixelBand::DirectTarget(painter_)) {
+      QImage* image =
+          painter_ ? TPixelBand::DirectTarget(*painter_) : TPixelBand::DirectTarget(*image_);
+      if (image) {
         band_.Start(*image, *rect, argb);
       } else {
         band_.Flush();
-        painter_.fillRect(*rect, QColor(argb));
+        ActivePainter().fillRect(*rect, QColor(argb));
       }
       return;
     }
@@ -118,39 +120,53 @@ void TQtCanvas::Polygon(std::span<const TPoint> points) {
   QPen pen(ToQColor(Pen().Color()));
   pen.setWidth(std::max(Pen().Width(), 0));
   pen.setJoinStyle(Qt::MiterJoin);
-  painter_.save();
-  painter_.setRenderHint(QPainter::Antialiasing, false);
-  painter_.setPen(pen);
-  painter_.setBrush(ToQColor(Brush().Color()));
-  painter_.drawPolygon(polygon);
-  painter_.restore();
+  QPainter& painter = ActivePainter();
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  painter.setPen(pen);
+  painter.setBrush(ToQColor(Brush().Color()));
+  painter.drawPolygon(polygon);
+  painter.restore();
 }
 
 void TQtCanvas::TextOut(std::int32_t x, std::int32_t y, const std::string& text) {
   band_.Flush();
   const QFont font = ToQFont(Font());
-  const QFontMetrics metrics(font, painter_.device());
+  QPainter& painter = ActivePainter();
+  const QFontMetrics metrics(font, painter.device());
   const QString string = Latin1(text);
-  painter_.save();
-  painter_.setRenderHint(QPainter::Antialiasing, false);
-  painter_.fillRect(QRectF(x, y, metrics.horizontalAdvance(string), metrics.height()),
-                    ToQColor(Brush().Color()));
-  painter_.setFont(font);
-  painter_.setPen(ToQColor(Font().Color()));
-  painter_.drawText(QPointF(x, static_cast<double>(y) + metrics.ascent()), string);
-  painter_.restore();
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  painter.fillRect(QRectF(x, y, metrics.horizontalAdvance(string), metrics.height()),
+                   ToQColor(Brush().Color()));
+  painter.setFont(font);
+  painter.setPen(ToQColor(Font().Color()));
+  painter.drawText(QPointF(x, static_cast<double>(y) + metrics.ascent()), string);
+  painter.restore();
 }
 
 void TQtCanvas::Flush() {
   band_.Flush();
 }
 
+QPainter& TQtCanvas::ActivePainter() {
+  if (painter_ == nullptr) {
+    owned_ = std::make_unique<QPainter>(image_);
+    painter_ = owned_.get();
+  }
+  return *painter_;
+}
+
+QPaintDevice* TQtCanvas::Device() const {
+  return painter_ ? painter_->device() : image_;
+}
+
 std::int32_t TQtCanvas::TextWidth(const std::string& text) {
-  return QFontMetrics(ToQFont(Font()), painter_.device()).horizontalAdvance(Latin1(text));
+  return QFontMetrics(ToQFont(Font()), Device()).horizontalAdvance(Latin1(text));
 }
 
 std::int32_t TQtCanvas::TextHeight(const std::string&) {
-  return QFontMetrics(ToQFont(Font()), painter_.device()).height();
+  return QFontMetrics(ToQFont(Font()), Device()).height();
 }
 
 }  // namespace bars

@@ -10,8 +10,10 @@
 
 #include <QColor>
 #include <QFont>
+#include <QImage>
 #include <QPainter>
 #include <QRect>
+#include <memory>
 #include <optional>
 #include <span>
 
@@ -37,7 +39,10 @@ class TQtCanvas : public TCanvas {
  public:
   // Draws with `painter`, which must stay open on its device while the canvas is used. The
   // painter's own pen, brush, font and hints are left as they were after every call.
-  explicit TQtCanvas(QPainter& painter) : painter_(painter) {}
+  explicit TQtCanvas(QPainter& painter) : painter_(&painter) {}
+  // Draws on `image`, opening a painter on it only when something needs one (text, slanted
+  // bars): upright bars go straight into a 32-bit image. The image must outlive the canvas.
+  explicit TQtCanvas(QImage& image) : image_(&image) {}
   ~TQtCanvas() override { band_.Flush(); }
 
   // Fills the polygon in the brush colour and outlines it with the pen, without
@@ -56,11 +61,16 @@ class TQtCanvas : public TCanvas {
   // The painter, with everything drawn so far on its device.
   QPainter& Painter() {
     band_.Flush();
-    return painter_;
+    return ActivePainter();
   }
 
  private:
-  QPainter& painter_;
+  QPainter& ActivePainter();
+  QPaintDevice* Device() const;
+
+  QPainter* painter_ = nullptr;      // the painter drawn with; opened on demand on image_
+  QImage* image_ = nullptr;          // set when the canvas was made for an image
+  std::unique_ptr<QPainter> owned_;  // the painter opened on image_
   TPixelBand band_;
 };
 

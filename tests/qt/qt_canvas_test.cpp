@@ -117,6 +117,29 @@ TEST_P(ExactPixels, EveryPixelIsItsElementsColourOrUntouched) {
   EXPECT_EQ(Mismatches(image, Expected(bc, c.angle, image.size())), 0) << c.source;
 }
 
+// The canvas made for an image writes upright bars straight into it: the same pixels.
+TEST_P(ExactPixels, AreTheSameDrawnStraightOntoTheImage) {
+  const auto& c = GetParam();
+  TBarcode bc;
+  bc.SetTyp(c.typ);
+  bc.SetChecksum(true);
+  bc.SetText(c.text);
+  bc.SetModul(c.modul);
+  bc.SetLeft(5);
+  bc.SetTop(3);
+  bc.SetHeight(40);
+  bc.SetAngle(c.angle);
+  bc.SetColor(clYellow);
+  bc.SetColorBar(clRed);
+  const int side = bc.Width() + 10;
+  QImage image = Blank(side, side);
+  {
+    TQtCanvas canvas(image);
+    bc.PaintTo(canvas);
+  }
+  EXPECT_EQ(Mismatches(image, Expected(bc, c.angle, image.size())), 0) << c.source;
+}
+
 INSTANTIATE_TEST_SUITE_P(
     RightAngles, ExactPixels,
     ::testing::Values(
@@ -255,6 +278,44 @@ TEST_P(CellHeights, PositiveHeightIsTheCell) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Heights, CellHeights, ::testing::Values(8, 13, 20, 40));
+
+// Text and slanted bars need a painter, which the image canvas opens on demand; a painter with
+// a clip or transform of its own is always honoured (no direct writing past it).
+TEST(QtCanvas, ImageCanvasAndPainterCanvasDrawAlike) {
+  for (double angle : {0.0, 30.0, 180.0}) {
+    TBarcode bc;
+    bc.SetChecksum(true);
+    bc.SetText("400638133393");
+    bc.SetModul(2);
+    bc.SetHeight(50);
+    bc.SetLeft(40);
+    bc.SetTop(40);
+    bc.SetAngle(angle);
+    bc.SetShowText(bcoCode);
+    bc.SetShowTextPosition(stpBottomCenter);
+    QImage byPainter = Blank(300, 300);
+    PaintOn(byPainter, bc);
+    QImage byImage = Blank(300, 300);
+    {
+      TQtCanvas canvas(byImage);
+      bc.PaintTo(canvas);
+    }
+    EXPECT_EQ(Mismatches(byImage, byPainter), 0) << angle;
+  }
+  TBarcode bc;
+  bc.SetText("400638133393");
+  bc.SetHeight(20);
+  QImage clipped = Blank(120, 30);
+  {
+    QPainter painter(&clipped);
+    painter.setClipRect(0, 0, 50, 30);
+    TQtCanvas canvas(painter);
+    bc.PaintTo(canvas);
+  }
+  for (int y = 0; y < 30; ++y) {
+    for (int x = 50; x < 120; ++x) ASSERT_EQ(clipped.pixel(x, y), kUntouched) << x << "," << y;
+  }
+}
 
 TEST(QtCanvas, LeavesThePaintersOwnStateAlone) {
   QImage image = Blank(200, 40);
