@@ -1,8 +1,9 @@
 #pragma once
 // Fast drawing of upright bars onto 32-bit images. A linear symbol at a right angle is a row of
-// one-colour rectangles that share their rows, so the band collects touching rectangles of the
-// same rows into one row of pixels and copies that row into every row they cover. Every
-// keystroke in the window redraws the whole symbol: this is its hot path.
+// one-colour rectangles side by side, most of them of the same rows, so the band collects
+// touching rectangles into one row of pixels and copies that row into every row they cover
+// (short bars cover fewer). Every keystroke in the window redraws the whole symbol: this is its
+// hot path.
 
 #include <QImage>
 #include <QPainter>
@@ -20,7 +21,7 @@ class TPixelBand {
   static QImage* DirectTarget(QImage& image);
 
   // Paints `rect` (inclusive corners) in `argb` if it continues the band to the left or right
-  // on the same rows (after clipping to the image); false, with nothing done, otherwise.
+  // (after clipping to the image); false, with nothing done, otherwise.
   bool Extend(const QRect& rect, QRgb argb);
   // Writes the band out and starts a new one on `image` with `rect` clipped to the image.
   void Start(QImage& image, const QRect& rect, QRgb argb);
@@ -28,9 +29,17 @@ class TPixelBand {
   void Flush();
 
  private:
-  QImage* image_ = nullptr;  // nullptr: no band
+  void Paint(int left, int right, int top, int bottom, QRgb argb);
+
+  QImage* image_ = nullptr;     // nullptr: no band
+  int width_ = 0, height_ = 0;  // of the image
   int top_ = 0, bottom_ = 0, left_ = 0, right_ = 0;
-  std::vector<QRgb> row_;  // indexed by image column
+  bool uniform_ = true;  // every column covers rows top_..bottom_
+  // Indexed by image column: the colour and the rows of each column of the band.
+  std::vector<QRgb> row_;
+  std::vector<int> columnTop_;
+  std::vector<int> columnBottom_;
+  std::vector<int> edges_;  // distinct tops and rows after bottoms of the rectangles
 };
 
 }  // namespace bars

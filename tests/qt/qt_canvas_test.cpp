@@ -154,7 +154,11 @@ INSTANTIATE_TEST_SUITE_P(
         PixelCase{"Ean13Angle270Modul2", bcCodeEAN13, "400638133393", 270, 2,
                   "worked mapping (Left + Height - v, Top + u)"},
         PixelCase{"PostNetShortBarsAngle0", bcCodePostNet, "12345", 0, 2,
-                  "worked example: short bars cover rows Top .. Top + 16 only"}),
+                  "worked example: short bars cover rows Top .. Top + 16 only"},
+        PixelCase{"PostNetShortBarsAngle180", bcCodePostNet, "12345", 180, 1,
+                  "turned: short bars touch the bottom edge"},
+        PixelCase{"PostNetShortBarsAngle90", bcCodePostNet, "678", 90, 3,
+                  "turned: short bars are short horizontal strips"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(QtCanvas, AFailingBuildLeavesThePictureAsItWas) {
