@@ -9,13 +9,13 @@
 namespace bench {
 
 struct Peer {
-  std::string_view name;       // benchmark name part
-  bars::TBarcodeType typ;      // our type
-  std::string_view text;       // our Text
-  bool checksum;               // our Checksum
-  int zintSymbology;           // 0: no peer
-  std::string_view zintData;   // the same symbol for libzint
-  int zintOption2;             // zint option_2 (check digit choice), 0 = default
+  std::string_view name;      // benchmark name part
+  bars::TBarcodeType typ;     // our type
+  std::string_view text;      // our Text
+  bool checksum;              // our Checksum
+  int zintSymbology;          // 0: no peer
+  std::string_view zintData;  // the same symbol for libzint
+  int zintOption2;            // zint option_2 (check digit choice), 0 = default
 };
 
 // Filled in bench_encode.cpp; the zint numbers are zint's symbology identifiers.

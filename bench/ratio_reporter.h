@@ -20,13 +20,15 @@ class RatioReporter : public benchmark::ConsoleReporter {
       if (run.run_type == Run::RT_Aggregate && run.aggregate_name != "median") continue;
       std::string name = run.run_name.str();
       if (auto slash = name.find("/repeats:"); slash != std::string::npos) name.resize(slash);
-      times_[name] = run.GetAdjustedCPUTime();  // single-threaded: CPU time is steadier on a busy machine
+      times_[name] =
+          run.GetAdjustedCPUTime();  // single-threaded: CPU time is steadier on a busy machine
     }
   }
 
   void Finalize() override {
     ConsoleReporter::Finalize();
-    std::printf("\n%-40s %12s %12s %10s\n", "peer figures (CPU ns)", "ours", "libzint", "zint/ours");
+    std::printf("\n%-40s %12s %12s %10s\n", "peer figures (CPU ns)", "ours", "libzint",
+                "zint/ours");
     for (const auto& [name, ours] : times_) {
       const auto cut = name.rfind("/ours");
       if (cut == std::string::npos || cut + 5 != name.size()) continue;

@@ -41,23 +41,35 @@ class CountingCanvas : public TCanvas {
 
 double PickDouble(FuzzedDataProvider& in) {
   switch (in.ConsumeIntegralInRange<int>(0, 7)) {
-    case 0: return std::numeric_limits<double>::quiet_NaN();
-    case 1: return std::numeric_limits<double>::infinity();
-    case 2: return -std::numeric_limits<double>::infinity();
-    case 3: return in.ConsumeFloatingPoint<double>();  // anything, huge included
-    case 4: return in.ConsumeFloatingPointInRange<double>(-720.0, 720.0);
-    case 5: return static_cast<double>(in.ConsumeIntegralInRange<int>(-4, 8)) * 45.0;
-    case 6: return in.ConsumeFloatingPointInRange<double>(1.0, 4.0);
-    default: return 2.0;
+    case 0:
+      return std::numeric_limits<double>::quiet_NaN();
+    case 1:
+      return std::numeric_limits<double>::infinity();
+    case 2:
+      return -std::numeric_limits<double>::infinity();
+    case 3:
+      return in.ConsumeFloatingPoint<double>();  // anything, huge included
+    case 4:
+      return in.ConsumeFloatingPointInRange<double>(-720.0, 720.0);
+    case 5:
+      return static_cast<double>(in.ConsumeIntegralInRange<int>(-4, 8)) * 45.0;
+    case 6:
+      return in.ConsumeFloatingPointInRange<double>(1.0, 4.0);
+    default:
+      return 2.0;
   }
 }
 
 std::int32_t PickInt(FuzzedDataProvider& in, std::int32_t typicalMax) {
   switch (in.ConsumeIntegralInRange<int>(0, 4)) {
-    case 0: return std::numeric_limits<std::int32_t>::min();
-    case 1: return std::numeric_limits<std::int32_t>::max();
-    case 2: return in.ConsumeIntegral<std::int32_t>();
-    default: return in.ConsumeIntegralInRange<std::int32_t>(-10, typicalMax);
+    case 0:
+      return std::numeric_limits<std::int32_t>::min();
+    case 1:
+      return std::numeric_limits<std::int32_t>::max();
+    case 2:
+      return in.ConsumeIntegral<std::int32_t>();
+    default:
+      return in.ConsumeIntegralInRange<std::int32_t>(-10, typicalMax);
   }
 }
 

@@ -57,8 +57,8 @@ INSTANTIATE_TEST_SUITE_P(
         EanCase{"Ean13Typed13", bcCodeEAN13, false, "1234567890128", kEan13_1234567890128,
                 "1234567890128", "worked example"},
         EanCase{"Ean13Empty", bcCodeEAN13, false, "", kAllZeros13, "", "worked example"},
-        EanCase{"Ean13Gs1", bcCodeEAN13, true, "400638133393", kEan13_4006381333931,
-                "400638133393", "GS1 sample 4006381333931"},
+        EanCase{"Ean13Gs1", bcCodeEAN13, true, "400638133393", kEan13_4006381333931, "400638133393",
+                "GS1 sample 4006381333931"},
         EanCase{"Ean13Trimmed", bcCodeEAN13, true, "\t400638133393 ", kEan13_4006381333931,
                 "400638133393", "GS1 sample, blanks around"},
         EanCase{"Ean8Gs1", bcCodeEAN8, true, "9638507", kEan8_96385074, "9638507",
@@ -72,14 +72,14 @@ INSTANTIATE_TEST_SUITE_P(
                 "GS1 sample 036000291452"},
         EanCase{"UpcATwelveKeepsItsCheck", bcCodeUPC_A, true, "036000291452", kUpcA_036000291452,
                 "036000291452", "GS1 sample"},
-        EanCase{"UpcAWrongCheckIsReplaced", bcCodeUPC_A, true, "036000291459",
-                kUpcA_036000291452, "036000291452", "GS1 sample"},
+        EanCase{"UpcAWrongCheckIsReplaced", bcCodeUPC_A, true, "036000291459", kUpcA_036000291452,
+                "036000291452", "GS1 sample"},
         EanCase{"UpcAWithoutChecksum", bcCodeUPC_A, false, "036000291452", kUpcA_036000291452,
                 "036000291452", "GS1 sample"},
         EanCase{"UpcAThirteenWithoutChecksum", bcCodeUPC_A, false, "0360002914529",
                 kUpcA_036000291452, "0360002914529", "first twelve encoded"},
-        EanCase{"UpcAThirteenWithChecksum", bcCodeUPC_A, true, "0360002914599",
-                kUpcA_036000291452, "036000291452", "digits after the eleventh dropped"}),
+        EanCase{"UpcAThirteenWithChecksum", bcCodeUPC_A, true, "0360002914599", kUpcA_036000291452,
+                "036000291452", "digits after the eleventh dropped"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(EanUpc, SymbolWidthsDoNotDependOnTheDigits) {
@@ -170,7 +170,8 @@ TEST_P(EanRejects, TooLongTextsWithAnAssertion) {
 INSTANTIATE_TEST_SUITE_P(
     Lengths, EanRejects,
     ::testing::Values(
-        LengthFailure{bcCodeEAN13, false, csmModulo10, "12345678901234", "Invalid Text len (EAN13)"},
+        LengthFailure{bcCodeEAN13, false, csmModulo10, "12345678901234",
+                      "Invalid Text len (EAN13)"},
         LengthFailure{bcCodeEAN13, true, csmModulo10, "1234567890128", "Invalid Text len (EAN13)"},
         LengthFailure{bcCodeEAN13, true, csmNone, "123456789012", "Invalid Text len (EAN13)"},
         LengthFailure{bcCodeEAN8, false, csmModulo10, "123456789", "Invalid Text len (EAN8)"},

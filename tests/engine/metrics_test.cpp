@@ -36,19 +36,17 @@ TEST_P(ModuleWidths, FollowModulAndRatioWithTiesToEven) {
   EXPECT_EQ(bc.DecodePatternChar('3').Width, c.w3);
 }
 
-INSTANTIATE_TEST_SUITE_P(WorkedValues, ModuleWidths,
-                         ::testing::Values(WidthCase{1, 2.0, 1, 2, 3, 4},
-                                           WidthCase{2, 2.0, 2, 4, 6, 8},
-                                           WidthCase{1, 2.5, 1, 2, 3, 4},  // 2.5 -> 2
-                                           WidthCase{3, 2.5, 3, 8, 12, 16},  // 7.5 -> 8
-                                           WidthCase{2, 2.25, 2, 4, 6, 8},  // 4.5 -> 4
-                                           WidthCase{3, 2.25, 3, 7, 10, 14},
-                                           WidthCase{1, 3.0, 1, 3, 4, 6},
-                                           // Beyond 127: held in 32 bits, not wrapped.
-                                           WidthCase{49, 3.0, 49, 147, 220, 294},
-                                           WidthCase{32, 2.0, 32, 64, 96, 128},
-                                           WidthCase{49, 1000.0, 49, 49000, 73500, 98000},
-                                           WidthCase{1, 1.5, 1, 2, 3, 4}));
+INSTANTIATE_TEST_SUITE_P(
+    WorkedValues, ModuleWidths,
+    ::testing::Values(WidthCase{1, 2.0, 1, 2, 3, 4}, WidthCase{2, 2.0, 2, 4, 6, 8},
+                      WidthCase{1, 2.5, 1, 2, 3, 4},    // 2.5 -> 2
+                      WidthCase{3, 2.5, 3, 8, 12, 16},  // 7.5 -> 8
+                      WidthCase{2, 2.25, 2, 4, 6, 8},   // 4.5 -> 4
+                      WidthCase{3, 2.25, 3, 7, 10, 14}, WidthCase{1, 3.0, 1, 3, 4, 6},
+                      // Beyond 127: held in 32 bits, not wrapped.
+                      WidthCase{49, 3.0, 49, 147, 220, 294}, WidthCase{32, 2.0, 32, 64, 96, 128},
+                      WidthCase{49, 1000.0, 49, 49000, 73500, 98000},
+                      WidthCase{1, 1.5, 1, 2, 3, 4}));
 
 TEST(PatternLanguage, DecodesEveryCharacterWithItsKind) {
   TBarcode bc;
@@ -59,11 +57,11 @@ TEST(PatternLanguage, DecodesEveryCharacterWithItsKind) {
     std::int32_t width;
     TLineKind kind;
   };
-  for (auto [c, width, kind] : {Case{'0', 2, lkSpace}, Case{'1', 4, lkSpace}, Case{'2', 6, lkSpace},
-                                Case{'3', 8, lkSpace}, Case{'5', 2, lkBar}, Case{'6', 4, lkBar},
-                                Case{'7', 6, lkBar}, Case{'8', 8, lkBar}, Case{'A', 2, lkShortBar},
-                                Case{'B', 4, lkShortBar}, Case{'C', 6, lkShortBar},
-                                Case{'D', 8, lkShortBar}}) {
+  for (auto [c, width, kind] :
+       {Case{'0', 2, lkSpace}, Case{'1', 4, lkSpace}, Case{'2', 6, lkSpace}, Case{'3', 8, lkSpace},
+        Case{'5', 2, lkBar}, Case{'6', 4, lkBar}, Case{'7', 6, lkBar}, Case{'8', 8, lkBar},
+        Case{'A', 2, lkShortBar}, Case{'B', 4, lkShortBar}, Case{'C', 6, lkShortBar},
+        Case{'D', 8, lkShortBar}}) {
     auto e = bc.DecodePatternChar(c);
     EXPECT_EQ(e.Width, width) << c;
     EXPECT_EQ(e.Kind, kind) << c;

@@ -27,9 +27,13 @@ TEST(BuildPattern, TrimsControlCharactersButNotHighBytes) {
   bc.SetText(std::string("\t\x01 12\r\n\x1F", 8));
   bc.BuildPattern();
   EXPECT_EQ(bc.Text(), "12");
-  bc.SetText("\xA0" "12");
+  bc.SetText(
+      "\xA0"
+      "12");
   EXPECT_EQ(MessageOf([&] { bc.BuildPattern(); }), "Barcode must be numeric");
-  EXPECT_EQ(bc.Text(), "\xA0" "12");
+  EXPECT_EQ(bc.Text(),
+            "\xA0"
+            "12");
 }
 
 TEST(BuildPattern, RejectsNonDigitsOfNumericTypesAfterTrimming) {
@@ -41,7 +45,10 @@ TEST(BuildPattern, RejectsNonDigitsOfNumericTypesAfterTrimming) {
     bc.SetText(bad);
     EXPECT_EQ(MessageOf([&] { bc.BuildPattern(); }), "Barcode must be numeric") << bad;
   }
-  bc.SetText(std::string("1\0" "2", 3));
+  bc.SetText(
+      std::string("1\0"
+                  "2",
+                  3));
   EXPECT_EQ(MessageOf([&] { bc.BuildPattern(); }), "Barcode must be numeric");
 }
 
