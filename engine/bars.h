@@ -155,14 +155,18 @@ class TBarcode : public TComponent {
   [[noreturn]] void ThrowInternalError() const;
   // "<class>:<family> bad Data <Text>": Text holds a character the symbology cannot carry.
   Exception BadData(std::string_view family) const;
-  void PaintBars(const std::string& pattern, TCanvas& canvas);
-  void PaintText(TCanvas& canvas);
+  // The sum of the element widths of `pattern`; raises when it leaves 32 bits.
+  std::int32_t PatternWidth(const std::string& pattern) const;
+  // `width` is the pattern's total width: the drawing measures the pattern it has built once,
+  // which is what the Width property gives (a second build repeats the first).
+  void PaintBars(const std::string& pattern, std::int32_t width, TCanvas& canvas);
+  void PaintText(TCanvas& canvas, std::int32_t width);
   // The code text that PaintText writes.
   std::string PrintedCode() const;
   // Where PaintText writes, measured in the canvas's current font; raises when out of range.
-  TextPlacement PlaceText(TCanvas& canvas, const std::string& code);
+  TextPlacement PlaceText(TCanvas& canvas, const std::string& code, std::int32_t width);
   // Raises before anything is drawn when the text could not be placed.
-  void CheckTextPlacement(TCanvas& canvas);
+  void CheckTextPlacement(TCanvas& canvas, std::int32_t width);
 
   // Encoders: each returns the module pattern of Text; several rewrite text_ directly.
   std::string Encode25Interleaved();

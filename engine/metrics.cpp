@@ -42,7 +42,10 @@ std::string PatternFromWidths(std::string_view widthDigits) {
 }
 
 std::int32_t TBarcode::GetWidth() {
-  const std::string pattern = BuildPattern();
+  return PatternWidth(BuildPattern());
+}
+
+std::int32_t TBarcode::PatternWidth(const std::string& pattern) const {
   std::int64_t total = 0;
   for (char c : pattern) {
     total += DecodePatternChar(c).Width;

@@ -92,16 +92,16 @@ struct TBarcode::TextPlacement {
 
 void TBarcode::PaintTo(TCanvas& canvas) {
   const std::string pattern = BuildPattern();
+  const std::int32_t width = PatternWidth(pattern);
   ToolsKeeper keeper(canvas);
-  if (showText_ != bcoNone) CheckTextPlacement(canvas);
-  PaintBars(pattern, canvas);
-  if (showText_ != bcoNone) PaintText(canvas);
+  if (showText_ != bcoNone) CheckTextPlacement(canvas, width);
+  PaintBars(pattern, width, canvas);
+  if (showText_ != bcoNone) PaintText(canvas, width);
 }
 
-void TBarcode::PaintBars(const std::string& pattern, TCanvas& canvas) {
+void TBarcode::PaintBars(const std::string& pattern, std::int32_t width, TCanvas& canvas) {
   if (!std::isfinite(angle_)) throw Exception(ClassName() + ": Angle must be a finite number");
   const double theta = AngleToRadians(angle_);
-  const std::int32_t width = Width();
   const std::int32_t shortHeight = static_cast<std::int32_t>(std::int64_t{2} * height_ / 5);
   const auto origin = TryRotatedOrigin({left_, top_}, {width, height_}, theta);
   const TRotation turn(theta);
@@ -153,9 +153,10 @@ std::string TBarcode::PrintedCode() const {
   return text_;
 }
 
-TBarcode::TextPlacement TBarcode::PlaceText(TCanvas& canvas, const std::string& code) {
+TBarcode::TextPlacement TBarcode::PlaceText(TCanvas& canvas, const std::string& code,
+                                            std::int32_t symbolWidth) {
   const std::int64_t left = left_, top = top_, height = height_;
-  const std::int64_t width = Width();
+  const std::int64_t width = symbolWidth;
   const std::int64_t textWidth = canvas.TextWidth(code);
   const std::int64_t textHeight = canvas.TextHeight(code);
   // Integer division truncates toward zero, as Trunc of the halved difference does.
@@ -194,20 +195,20 @@ TBarcode::TextPlacement TBarcode::PlaceText(TCanvas& canvas, const std::string& 
   return {{*codeX, *codeY}, *typNameY};
 }
 
-void TBarcode::CheckTextPlacement(TCanvas& canvas) {
+void TBarcode::CheckTextPlacement(TCanvas& canvas, std::int32_t width) {
   const std::string code = PrintedCode();
   FontKeeper keeper(canvas);
   canvas.Font().Assign(showTextFont_);
-  PlaceText(canvas, code);
+  PlaceText(canvas, code, width);
 }
 
-void TBarcode::PaintText(TCanvas& canvas) {
+void TBarcode::PaintText(TCanvas& canvas, std::int32_t width) {
   const std::string code = PrintedCode();
   FontKeeper keeper(canvas);
   canvas.Font().Assign(showTextFont_);
   // The box behind the text is always white, whatever Color the spaces have.
   canvas.Brush().SetColor(clWhite);
-  const TextPlacement at = PlaceText(canvas, code);
+  const TextPlacement at = PlaceText(canvas, code, width);
   if (showText_ == bcoCode || showText_ == bcoBoth) canvas.TextOut(at.Code.X, at.Code.Y, code);
   if (showText_ == bcoTyp || showText_ == bcoBoth) {
     canvas.TextOut(left_, at.TypNameY, GetTypName());

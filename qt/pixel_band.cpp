@@ -68,23 +68,30 @@ void TPixelBand::Start(QImage& image, const QRect& rect, QRgb argb) {
   left_ = target.left();
   right_ = target.left() - 1;
   uniform_ = true;
-  edges_.clear();
   Paint(target.left(), target.right(), target.top(), target.bottom(), argb);
 }
 
 void TPixelBand::Paint(int left, int right, int top, int bottom, QRgb argb) {
-  if (top != top_ || bottom != bottom_) uniform_ = false;  // short bars
-  // The rows where the set of covered columns can change: few, bars having few heights.
-  for (int edge : {top, bottom + 1}) {
-    if (std::find(edges_.begin(), edges_.end(), edge) == edges_.end()) edges_.push_back(edge);
+  std::fill(row_.begin() + left, row_.begin() + right + 1, argb);
+  if (uniform_ && (top != top_ || bottom != bottom_)) {
+    // The first rectangle of other rows (a short bar): from now on each column keeps its own.
+    uniform_ = false;
+    edges_.assign({top_, bottom_ + 1});
+    std::fill(columnTop_.begin() + left_, columnTop_.begin() + right_ + 1, top_);
+    std::fill(columnBottom_.begin() + left_, columnBottom_.begin() + right_ + 1, bottom_);
   }
-  top_ = std::min(top_, top);
-  bottom_ = std::max(bottom_, bottom);
+  if (!uniform_) {
+    // The rows where the set of covered columns can change: few, bars having few heights.
+    for (int edge : {top, bottom + 1}) {
+      if (std::find(edges_.begin(), edges_.end(), edge) == edges_.end()) edges_.push_back(edge);
+    }
+    std::fill(columnTop_.begin() + left, columnTop_.begin() + right + 1, top);
+    std::fill(columnBottom_.begin() + left, columnBottom_.begin() + right + 1, bottom);
+    top_ = std::min(top_, top);
+    bottom_ = std::max(bottom_, bottom);
+  }
   left_ = std::min(left_, left);
   right_ = std::max(right_, right);
-  std::fill(row_.begin() + left, row_.begin() + right + 1, argb);
-  std::fill(columnTop_.begin() + left, columnTop_.begin() + right + 1, top);
-  std::fill(columnBottom_.begin() + left, columnBottom_.begin() + right + 1, bottom);
 }
 
 void TPixelBand::Flush() {

@@ -35,7 +35,7 @@ class TPixelBand {
   int width_ = 0, height_ = 0;  // of the image
   int top_ = 0, bottom_ = 0, left_ = 0, right_ = 0;
   bool uniform_ = true;  // every column covers rows top_..bottom_
-  // Indexed by image column: the colour and the rows of each column of the band.
+  // Indexed by image column: the colour and (once not uniform) the rows of each column.
   std::vector<QRgb> row_;
   std::vector<int> columnTop_;
   std::vector<int> columnBottom_;
