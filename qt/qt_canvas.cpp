@@ -49,9 +49,8 @@ int PixelSizeForCell(const QFont& font, int cell) {
   return size;
 }
 
-}  // namespace
-
-std::optional<QRect> UprightRect(std::span<const TPoint> p) {
+// See UprightRect; here so that the drawing path inlines it.
+inline std::optional<QRect> UprightRectOf(std::span<const TPoint> p) {
   if (p.size() != 4) return std::nullopt;
   const bool uprightFirst =
       p[0].X == p[1].X && p[1].Y == p[2].Y && p[2].X == p[3].X && p[3].Y == p[0].Y;
@@ -61,6 +60,12 @@ std::optional<QRect> UprightRect(std::span<const TPoint> p) {
   // Either way the first and third corners are opposite each other.
   return QRect(QPoint(std::min(p[0].X, p[2].X), std::min(p[0].Y, p[2].Y)),
                QPoint(std::max(p[0].X, p[2].X), std::max(p[0].Y, p[2].Y)));
+}
+
+}  // namespace
+
+std::optional<QRect> UprightRect(std::span<const TPoint> points) {
+  return UprightRectOf(points);
 }
 
 QColor ToQColor(TColor color) {
@@ -90,7 +95,7 @@ QFont ToQFont(const TFont& font) {
 void TQtCanvas::Polygon(std::span<const TPoint> points) {
   // One-colour upright elements (every element at a right angle) are plain pixel rectangles.
   if (Pen().Color() == Brush().Color() && Pen().Width() <= 1) {
-    if (const auto rect = UprightRect(points)) {
+    if (const auto rect = UprightRectOf(points)) {
       const TColor c = Pen().Color();
       const QRgb argb = qRgb(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
                              static_cast<int>((c >> 16) & 0xFF));
