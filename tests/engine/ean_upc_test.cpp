@@ -26,14 +26,8 @@ class EanEncodes : public ::testing::TestWithParam<EanCase> {};
 TEST_P(EanEncodes, GoldenPattern) {
   const auto& c = GetParam();
   TBarcode bc;
-  bc.SetTyp(c.typ);
-  bc.SetChecksum(c.checksum);
-  bc.SetText(c.text);
-  EXPECT_EQ(bc.BuildPattern(), Unspaced(c.pattern)) << c.source;
-  EXPECT_EQ(bc.Text(), c.textAfter);
-  // A second build sees the Text the first one left and gives the same symbol.
-  EXPECT_EQ(bc.BuildPattern(), Unspaced(c.pattern));
-  EXPECT_EQ(bc.Text(), c.textAfter);
+  test::Configure(bc, c.typ, c.checksum, csmModulo10, c.text);
+  test::ExpectRepeatableBuild(bc, Unspaced(c.pattern), c.textAfter, c.source);
 }
 
 constexpr const char* kEan13_1234567890128 =

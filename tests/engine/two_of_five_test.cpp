@@ -29,14 +29,8 @@ TEST_P(TwoOfFiveEncodes, GoldenPattern) {
   const auto& c = GetParam();
   for (bool checksum : {false, true}) {  // neither type adds a check digit
     TBarcode bc;
-    bc.SetTyp(c.typ);
-    bc.SetChecksum(checksum);
-    bc.SetText(c.text);
-    EXPECT_EQ(bc.BuildPattern(), Unspaced(c.pattern)) << c.source;
-    EXPECT_EQ(bc.Text(), c.textAfter);
-    // A second build sees the Text the first one left and gives the same symbol.
-    EXPECT_EQ(bc.BuildPattern(), Unspaced(c.pattern));
-    EXPECT_EQ(bc.Text(), c.textAfter);
+    test::Configure(bc, c.typ, checksum, csmModulo10, c.text);
+    test::ExpectRepeatableBuild(bc, Unspaced(c.pattern), c.textAfter, c.source);
   }
 }
 

@@ -28,15 +28,8 @@ class UpcEncodes : public ::testing::TestWithParam<UpcCase> {};
 TEST_P(UpcEncodes, GoldenPattern) {
   const auto& c = GetParam();
   TBarcode bc;
-  bc.SetTyp(c.typ);
-  bc.SetChecksum(c.checksum);
-  bc.SetCheckSumMethod(c.method);
-  bc.SetText(c.text);
-  EXPECT_EQ(bc.BuildPattern(), Unspaced(c.pattern)) << c.source;
-  EXPECT_EQ(bc.Text(), c.textAfter) << c.source;
-  // A second build sees the Text the first one left and gives the same symbol.
-  EXPECT_EQ(bc.BuildPattern(), Unspaced(c.pattern));
-  EXPECT_EQ(bc.Text(), c.textAfter);
+  test::Configure(bc, c.typ, c.checksum, c.method, c.text);
+  test::ExpectRepeatableBuild(bc, Unspaced(c.pattern), c.textAfter, c.source);
 }
 
 constexpr auto E0 = bcCodeUPC_E0;

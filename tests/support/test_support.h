@@ -17,6 +17,25 @@ inline std::string Unspaced(std::string_view grouped) {
   return out;
 }
 
+// A barcode of `typ` with Checksum, CheckSumMethod and Text set; everything else as created.
+inline void Configure(TBarcode& bc, TBarcodeType typ, bool checksum, TCheckSumMethod method,
+                      std::string_view text) {
+  bc.SetTyp(typ);
+  bc.SetChecksum(checksum);
+  bc.SetCheckSumMethod(method);
+  bc.SetText(text);
+}
+
+// Builds twice: each build gives `pattern` and leaves `textAfter` in Text. The second build sees
+// the Text the first one left, so this also checks that the encoders' rewrites are idempotent.
+inline void ExpectRepeatableBuild(TBarcode& bc, const std::string& pattern,
+                                  std::string_view textAfter, std::string_view source) {
+  for (int build = 1; build <= 2; ++build) {
+    EXPECT_EQ(bc.BuildPattern(), pattern) << source << ", build " << build;
+    EXPECT_EQ(bc.Text(), textAfter) << source << ", build " << build;
+  }
+}
+
 // Records every OnChange call.
 struct ChangeCounter {
   int calls = 0;
