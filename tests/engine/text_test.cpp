@@ -122,7 +122,6 @@ TEST_P(PrintedCode, CarriesOnlyTheCheckDigitTheBarsAddWithoutStoringIt) {
   bc.SetShowText(bcoCode);
   RecordingCanvas canvas;
   const std::string message = MessageOf([&] { bc.PaintTo(canvas); });
-  if (message.find("not implemented") != std::string::npos) GTEST_SKIP() << message;
   ASSERT_EQ(message, "");
   ASSERT_EQ(canvas.Texts.size(), 1u);
   EXPECT_EQ(canvas.Texts[0].Text, c.printed) << c.source;
@@ -230,7 +229,6 @@ TEST(PrintedCodeLetters, Ean128LettersWithCheckFailInTheBuild) {
   bc.SetShowText(bcoCode);
   RecordingCanvas canvas;
   const std::string message = MessageOf([&] { bc.PaintTo(canvas); });
-  if (message.find("not implemented") != std::string::npos) GTEST_SKIP() << message;
   EXPECT_EQ(message, "'A' is not a valid integer value");
   EXPECT_EQ(canvas.Calls, "");
 }

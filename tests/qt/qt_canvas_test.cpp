@@ -96,9 +96,8 @@ struct PixelCase {
 
 class ExactPixels : public ::testing::TestWithParam<PixelCase> {};
 
-TEST_P(ExactPixels, EveryPixelIsItsElementsColourOrUntouched) {
-  const auto& c = GetParam();
-  TBarcode bc;
+// Red bars and yellow spaces at (5, 3), 40 high, as the case says.
+void ConfigurePixelCase(TBarcode& bc, const PixelCase& c) {
   bc.SetTyp(c.typ);
   bc.SetChecksum(true);
   bc.SetText(c.text);
@@ -109,8 +108,12 @@ TEST_P(ExactPixels, EveryPixelIsItsElementsColourOrUntouched) {
   bc.SetAngle(c.angle);
   bc.SetColor(clYellow);
   bc.SetColorBar(clRed);
-  const std::string message = MessageOf([&] { bc.BuildPattern(); });
-  if (message.find("not implemented") != std::string::npos) GTEST_SKIP() << message;
+}
+
+TEST_P(ExactPixels, EveryPixelIsItsElementsColourOrUntouched) {
+  const auto& c = GetParam();
+  TBarcode bc;
+  ConfigurePixelCase(bc, c);
   const int side = bc.Width() + 10;
   QImage image = Blank(side, side);
   PaintOn(image, bc);
@@ -121,16 +124,7 @@ TEST_P(ExactPixels, EveryPixelIsItsElementsColourOrUntouched) {
 TEST_P(ExactPixels, AreTheSameDrawnStraightOntoTheImage) {
   const auto& c = GetParam();
   TBarcode bc;
-  bc.SetTyp(c.typ);
-  bc.SetChecksum(true);
-  bc.SetText(c.text);
-  bc.SetModul(c.modul);
-  bc.SetLeft(5);
-  bc.SetTop(3);
-  bc.SetHeight(40);
-  bc.SetAngle(c.angle);
-  bc.SetColor(clYellow);
-  bc.SetColorBar(clRed);
+  ConfigurePixelCase(bc, c);
   const int side = bc.Width() + 10;
   QImage image = Blank(side, side);
   {
