@@ -35,14 +35,14 @@ enum class Opt : std::uint8_t {
   Version,
 };
 
-struct OptionSpec {
+struct KnownOption {
   std::string_view name;  // long name, without the dashes
   char shortName;         // 0: none
   bool takesValue;
   Opt id;
 };
 
-constexpr OptionSpec kOptions[] = {
+constexpr KnownOption kOptions[] = {
     {"type", 't', true, Opt::Type},
     {"data", 'd', true, Opt::Data},
     {"checksum", 0, false, Opt::Checksum},
@@ -162,15 +162,15 @@ PictureFormat FormatOf(std::string_view path) {
                    " has no picture extension (.bmp, .png or .svg; - for PNG on standard output)");
 }
 
-const OptionSpec* FindLong(std::string_view name) {
-  for (const auto& spec : kOptions)
-    if (spec.name == name) return &spec;
+const KnownOption* FindLong(std::string_view name) {
+  for (const auto& known : kOptions)
+    if (known.name == name) return &known;
   return nullptr;
 }
 
-const OptionSpec* FindShort(char c) {
-  for (const auto& spec : kOptions)
-    if (spec.shortName != 0 && spec.shortName == c) return &spec;
+const KnownOption* FindShort(char c) {
+  for (const auto& known : kOptions)
+    if (known.shortName != 0 && known.shortName == c) return &known;
   return nullptr;
 }
 
@@ -179,7 +179,7 @@ class Parser {
   Options Parse(const std::vector<std::string>& args);
 
  private:
-  void Apply(const OptionSpec& spec, const std::string& value);
+  void Apply(const KnownOption& known, const std::string& value);
   void ChooseOutput(Output output);
   void Check() const;
 
@@ -193,9 +193,9 @@ void Parser::ChooseOutput(Output output) {
   options_.output = output;
 }
 
-void Parser::Apply(const OptionSpec& spec, const std::string& value) {
-  const std::string option = "--" + std::string(spec.name);
-  switch (spec.id) {
+void Parser::Apply(const KnownOption& known, const std::string& value) {
+  const std::string option = "--" + std::string(known.name);
+  switch (known.id) {
     case Opt::Type:
       if (const auto type = ParseBarcodeType(value)) {
         options_.type = *type;
@@ -269,9 +269,9 @@ void Parser::Apply(const OptionSpec& spec, const std::string& value) {
     case Opt::Version:
       // The first of them is carried out; the rest of the line is only checked.
       if (options_.action == Action::Run) {
-        options_.action = spec.id == Opt::Help      ? Action::Help
-                          : spec.id == Opt::Version ? Action::Version
-                                                    : Action::ListTypes;
+        options_.action = known.id == Opt::Help      ? Action::Help
+                          : known.id == Opt::Version ? Action::Version
+                                                     : Action::ListTypes;
       }
       break;
   }
@@ -294,34 +294,34 @@ void Parser::Check() const {
 Options Parser::Parse(const std::vector<std::string>& args) {
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
-    const OptionSpec* spec = nullptr;
+    const KnownOption* known = nullptr;
     std::optional<std::string> value;
     std::string shown = arg;
     if (arg.size() > 2 && arg.starts_with("--")) {
       const std::size_t equals = arg.find('=');
       shown = arg.substr(0, equals);
-      spec = FindLong(std::string_view(shown).substr(2));
-      if (spec != nullptr && equals != std::string::npos) {
-        if (!spec->takesValue) throw UsageError("option " + shown + " takes no value");
+      known = FindLong(std::string_view(shown).substr(2));
+      if (known != nullptr && equals != std::string::npos) {
+        if (!known->takesValue) throw UsageError("option " + shown + " takes no value");
         value = arg.substr(equals + 1);
       }
     } else if (arg.size() >= 2 && arg[0] == '-' && arg[1] != '-') {
-      spec = FindShort(arg[1]);
-      if (spec != nullptr && arg.size() > 2) {
-        if (!spec->takesValue)
-          spec = nullptr;  // "-hx" is no option of ours
+      known = FindShort(arg[1]);
+      if (known != nullptr && arg.size() > 2) {
+        if (!known->takesValue)
+          known = nullptr;  // "-hx" is no option of ours
         else
           value = arg.substr(2);
       }
     } else {
       throw UsageError("unexpected argument " + Quoted(arg) + " (the code goes after --data)");
     }
-    if (spec == nullptr) throw UsageError("unknown option " + Quoted(shown));
-    if (spec->takesValue && !value) {
+    if (known == nullptr) throw UsageError("unknown option " + Quoted(shown));
+    if (known->takesValue && !value) {
       if (i + 1 >= args.size()) throw UsageError("option " + shown + " needs a value");
       value = args[++i];
     }
-    Apply(*spec, value.value_or(""));
+    Apply(*known, value.value_or(""));
   }
   Check();
   return options_;
