@@ -160,13 +160,12 @@ class TBarcode : public TComponent {
   // `width` is the pattern's total width: the drawing measures the pattern it has built once,
   // which is what the Width property gives (a second build repeats the first).
   void PaintBars(const std::string& pattern, std::int32_t width, TCanvas& canvas);
-  void PaintText(TCanvas& canvas, std::int32_t width);
   // The code text that PaintText writes.
   std::string PrintedCode() const;
-  // Where PaintText writes, measured in the canvas's current font; raises when out of range.
-  TextPlacement PlaceText(TCanvas& canvas, const std::string& code, std::int32_t width);
-  // Raises before anything is drawn when the text could not be placed.
-  void CheckTextPlacement(TCanvas& canvas, std::int32_t width);
+  // What PaintText writes and where, measured in ShowTextFont on `canvas` (whose font is left
+  // as it was); raises when a position leaves 32 bits, before anything is drawn.
+  TextPlacement PlaceText(TCanvas& canvas, std::int32_t width);
+  void PaintText(TCanvas& canvas, const TextPlacement& at);
 
   // Encoders: each returns the module pattern of Text; several rewrite text_ directly.
   std::string Encode25Interleaved();

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstdint>
 #include <initializer_list>
+#include <optional>
+#include <string>
 #include <utility>
 
 #include "bars.h"
@@ -86,7 +88,8 @@ bool ExtremeCornersFit(std::int64_t uMin, std::int64_t uMax,
 }  // namespace
 
 struct TBarcode::TextPlacement {
-  TPoint Code;            // top-left corner of the printed code
+  std::string Code;       // the printed code
+  TPoint CodeAt;          // top-left corner of the printed code
   std::int32_t TypNameY;  // row of the type name, which starts at Left
 };
 
@@ -94,9 +97,12 @@ void TBarcode::PaintTo(TCanvas& canvas) {
   const std::string pattern = BuildPattern();
   const std::int32_t width = PatternWidth(pattern);
   ToolsKeeper keeper(canvas);
-  if (showText_ != bcoNone) CheckTextPlacement(canvas, width);
+  // The text is placed before the bars are drawn, so a text that cannot be placed leaves the
+  // canvas untouched.
+  std::optional<TextPlacement> text;
+  if (showText_ != bcoNone) text = PlaceText(canvas, width);
   PaintBars(pattern, width, canvas);
-  if (showText_ != bcoNone) PaintText(canvas, width);
+  if (text) PaintText(canvas, *text);
 }
 
 void TBarcode::PaintBars(const std::string& pattern, std::int32_t width, TCanvas& canvas) {
@@ -162,8 +168,10 @@ std::string TBarcode::PrintedCode() const {
   return text_;
 }
 
-TBarcode::TextPlacement TBarcode::PlaceText(TCanvas& canvas, const std::string& code,
-                                            std::int32_t symbolWidth) {
+TBarcode::TextPlacement TBarcode::PlaceText(TCanvas& canvas, std::int32_t symbolWidth) {
+  std::string code = PrintedCode();
+  FontKeeper keeper(canvas);
+  canvas.Font().Assign(showTextFont_);
   const std::int64_t left = left_, top = top_, height = height_;
   const std::int64_t width = symbolWidth;
   const std::int64_t textWidth = canvas.TextWidth(code);
@@ -201,24 +209,17 @@ TBarcode::TextPlacement TBarcode::PlaceText(TCanvas& canvas, const std::string& 
   if (!codeX || !codeY || !typNameY) {
     throw Exception(ClassName() + ": drawing coordinates out of range");
   }
-  return {{*codeX, *codeY}, *typNameY};
+  return {std::move(code), {*codeX, *codeY}, *typNameY};
 }
 
-void TBarcode::CheckTextPlacement(TCanvas& canvas, std::int32_t width) {
-  const std::string code = PrintedCode();
-  FontKeeper keeper(canvas);
-  canvas.Font().Assign(showTextFont_);
-  PlaceText(canvas, code, width);
-}
-
-void TBarcode::PaintText(TCanvas& canvas, std::int32_t width) {
-  const std::string code = PrintedCode();
+void TBarcode::PaintText(TCanvas& canvas, const TextPlacement& at) {
   FontKeeper keeper(canvas);
   canvas.Font().Assign(showTextFont_);
   // The box behind the text is always white, whatever Color the spaces have.
   canvas.Brush().SetColor(clWhite);
-  const TextPlacement at = PlaceText(canvas, code, width);
-  if (showText_ == bcoCode || showText_ == bcoBoth) canvas.TextOut(at.Code.X, at.Code.Y, code);
+  if (showText_ == bcoCode || showText_ == bcoBoth) {
+    canvas.TextOut(at.CodeAt.X, at.CodeAt.Y, at.Code);
+  }
   if (showText_ == bcoTyp || showText_ == bcoBoth) {
     canvas.TextOut(left_, at.TypNameY, GetTypName());
   }
