@@ -144,10 +144,15 @@ void TQtCanvas::TextOut(std::int32_t x, std::int32_t y, const std::string& text)
   painter.setRenderHint(QPainter::Antialiasing, false);
   painter.fillRect(QRectF(x, y, metrics.horizontalAdvance(string), metrics.height()),
                    ToQColor(Brush().Color()));
+  WriteText(painter, font, QPointF(x, static_cast<double>(y) + metrics.ascent()), string);
+  painter.restore();
+}
+
+void TQtCanvas::WriteText(QPainter& painter, const QFont& font, QPointF baseline,
+                          const QString& text) {
   painter.setFont(font);
   painter.setPen(ToQColor(Font().Color()));
-  painter.drawText(QPointF(x, static_cast<double>(y) + metrics.ascent()), string);
-  painter.restore();
+  painter.drawText(baseline, text);
 }
 
 void TQtCanvas::Flush() {

@@ -64,6 +64,12 @@ class TQtCanvas : public TCanvas {
     return ActivePainter();
   }
 
+ protected:
+  // Writes `text` in `font` and the font's colour, its baseline starting at `baseline`; TextOut
+  // has filled the cell already. The painter's state is restored by the caller.
+  virtual void WriteText(QPainter& painter, const QFont& font, QPointF baseline,
+                         const QString& text);
+
  private:
   QPainter& ActivePainter();
   QPaintDevice* Device() const;

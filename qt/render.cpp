@@ -3,7 +3,6 @@
 #include "render.h"
 
 #include <QBuffer>
-#include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRectF>
@@ -41,18 +40,11 @@ class TSvgCanvas : public TQtCanvas {
     Painter().restore();
   }
 
-  void TextOut(std::int32_t x, std::int32_t y, const std::string& text) override {
-    const QFont font = ToQFont(Font());
-    const QFontMetrics metrics(font, Painter().device());
-    const QString string = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+  void WriteText(QPainter& painter, const QFont& font, QPointF baseline,
+                 const QString& text) override {
     QPainterPath glyphs;
-    glyphs.addText(QPointF(x, static_cast<double>(y) + metrics.ascent()), font, string);
-    Painter().save();
-    Painter().setRenderHint(QPainter::Antialiasing, false);
-    Painter().fillRect(QRectF(x, y, metrics.horizontalAdvance(string), metrics.height()),
-                       ToQColor(Brush().Color()));
-    Painter().fillPath(glyphs, ToQColor(Font().Color()));
-    Painter().restore();
+    glyphs.addText(baseline, font, text);
+    painter.fillPath(glyphs, ToQColor(Font().Color()));
   }
 };
 
