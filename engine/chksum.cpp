@@ -11,9 +11,8 @@ void ThrowNotAnInteger(char c) {
   throw EConvertError("'" + std::string(1, c) + "' is not a valid integer value");
 }
 
-std::string AppendModulo10(std::string_view digits) {
-  // Digits at odd places from the right weigh 3, the others 1. The two sums are reduced modulo
-  // 10 once per block, so no length can overflow them.
+unsigned WeightedDigitSum(std::string_view digits, unsigned oddWeight, unsigned evenWeight) {
+  // The two sums are reduced modulo 10 once per block, so no length can overflow them.
   constexpr std::size_t kBlock = std::size_t{1} << 24;
   std::uint64_t odd = 0, even = 0;
   const std::size_t n = digits.size();
@@ -30,9 +29,13 @@ std::string AppendModulo10(std::string_view digits) {
     odd %= 10;
     even %= 10;
   }
-  const auto sum = static_cast<unsigned>((3 * odd + even) % 10);
+  return static_cast<unsigned>((oddWeight * odd + evenWeight * even) % 10);
+}
+
+std::string AppendModulo10(std::string_view digits) {
+  const unsigned sum = WeightedDigitSum(digits, 3, 1);
   std::string result;
-  result.reserve(n + 1);
+  result.reserve(digits.size() + 1);
   result.append(digits);
   result.push_back(static_cast<char>('0' + (10 - sum) % 10));
   return result;

@@ -1,5 +1,5 @@
 #pragma once
-// The modulo-10 check digit of EAN/UPC: weights 3, 1, 3, ... from the rightmost character.
+// The modulo-10 check digits of EAN/UPC: digits weighted from the rightmost character.
 
 #include <string>
 #include <string_view>
@@ -15,6 +15,11 @@ inline int DigitValue(char c) {
     ThrowNotAnInteger(c);
   return c - '0';
 }
+
+// The sum of the digits weighted from the right end (the last digit at an odd place), modulo
+// 10: the core of the EAN/UPC (3, 1) and UPC add-on (3, 9) check digits. Raises EConvertError
+// at the first character that is not a decimal digit.
+unsigned WeightedDigitSum(std::string_view digits, unsigned oddWeight, unsigned evenWeight);
 
 // Returns `digits` followed by its modulo-10 check digit ("123" gives "1236", "" gives "0").
 // Raises EConvertError "'<c>' is not a valid integer value" at the first character c that is

@@ -98,15 +98,8 @@ std::string UpcESymbol(std::string& text, bool appendCheck, char numberSystem) {
 
 std::string SuppCheckDigit(std::string_view s) {
   const std::string_view rest = s.substr(0, s.empty() ? 0 : s.size() - 1);
-  unsigned sum = 0;  // kept mod 10, so no length overflows it
-  std::size_t fromRight = rest.size();
-  for (char c : rest) {
-    const auto d = static_cast<unsigned>(DigitValue(c));
-    sum = (sum + (fromRight % 2 == 1 ? 3 * d : 9 * d)) % 10;
-    --fromRight;
-  }
   std::string result(rest);
-  result.push_back(static_cast<char>('0' + sum));
+  result.push_back(static_cast<char>('0' + WeightedDigitSum(rest, 3, 9)));
   return result;
 }
 
