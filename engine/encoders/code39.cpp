@@ -68,16 +68,11 @@ static_assert(Code39IsStandard(), "Code 39: three wide of nine, values 0..42 onc
 // Full-ASCII Code 39, ISO/IEC 16388: '$', '%', '/' and '+' shift the letter after them.
 constexpr auto kCode39Ext = full_ascii::MakeTable({'$', '%', '/', '+'});
 
-constexpr bool Code39ExtIsExpressible() {
-  for (const auto& entry : kCode39Ext) {
-    if (entry.Length < 1 || entry.Length > 2) return false;
-    for (char c : entry.View()) {
-      if (FindCode39Char(c) < 0 || c == '*') return false;
-    }
-  }
-  return true;
-}
-static_assert(Code39ExtIsExpressible(), "Code 39 full ASCII must use data characters only");
+static_assert(full_ascii::EntriesAreMadeOf(kCode39Ext,
+                                           [](char c) {
+                                             return FindCode39Char(c) >= 0 && c != '*';
+                                           }),
+              "Code 39 full ASCII must use data characters only");
 static_assert(kCode39Ext[0].View() == "%U" && kCode39Ext['\r'].View() == "$M" &&
               kCode39Ext[' '].View() == " " && kCode39Ext['-'].View() == "/M" &&
               kCode39Ext[':'].View() == "/Z" && kCode39Ext['@'].View() == "%V" &&

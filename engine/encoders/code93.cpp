@@ -62,16 +62,9 @@ static_assert(Code93IsStandard(), "Code 93: 9 modules in three bars each, all di
 // after them in the arrangement that full-ASCII Code 39 uses.
 constexpr auto kCode93Ext = full_ascii::MakeTable({'[', ']', '{', '}'});
 
-constexpr bool Code93ExtIsExpressible() {
-  for (const auto& entry : kCode93Ext) {
-    if (entry.Length < 1 || entry.Length > 2) return false;
-    for (char c : entry.View()) {
-      if (FindCode93Char(c) < 0) return false;
-    }
-  }
-  return true;
-}
-static_assert(Code93ExtIsExpressible(), "Code 93 full ASCII must use Code 93 characters only");
+static_assert(full_ascii::EntriesAreMadeOf(kCode93Ext,
+                                           [](char c) { return FindCode93Char(c) >= 0; }),
+              "Code 93 full ASCII must use Code 93 characters only");
 static_assert(kCode93Ext[0].View() == "]U" && kCode93Ext['\n'].View() == "[J" &&
               kCode93Ext['$'].View() == "{D" && kCode93Ext['-'].View() == "{M" &&
               kCode93Ext['Z'].View() == "Z" && kCode93Ext['a'].View() == "}A" &&

@@ -60,6 +60,19 @@ constexpr std::array<Entry, 128> MakeTable(Shifts s) {
   return table;
 }
 
+// Whether every entry of `table` is one or two characters that `isBaseChar` accepts: a
+// compile-time check that the base symbology can encode every rewriting.
+template <typename Predicate>
+constexpr bool EntriesAreMadeOf(const std::array<Entry, 128>& table, Predicate isBaseChar) {
+  for (const Entry& entry : table) {
+    if (entry.Length < 1 || entry.Length > 2) return false;
+    for (char c : entry.View()) {
+      if (!isBaseChar(c)) return false;
+    }
+  }
+  return true;
+}
+
 // `text` rewritten through `table`, or nothing if it holds a code above 127.
 inline std::optional<std::string> Rewrite(std::string_view text,
                                           const std::array<Entry, 128>& table) {
