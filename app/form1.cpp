@@ -24,10 +24,8 @@ constexpr int kClientHeight = 59;
 // Where the window would stand if it were not centred.
 constexpr QPoint kStoredPosition{192, 125};
 
-// Longest code the field takes: the engine adds the check digit itself when Checksum is on.
+// Longest code the field takes for a type outside the catalogue.
 constexpr int kMaxTextLength = 255;
-constexpr int kMaxEan13Length = 13;
-constexpr int kMaxEan8Length = 8;
 
 const QString kBitmapDescription = QStringLiteral("Bitmaps");
 const QString kBitmapSuffix = QStringLiteral("bmp");
@@ -96,9 +94,11 @@ void TForm1::CreateControls() {
   ComboBox1 = Place(new QComboBox(this), "ComboBox1", {48, 32, 138, 21});
   ComboBox1->setEditable(true);
   ComboBox1->setInsertPolicy(QComboBox::NoInsert);
-  // The items come from the type catalogue, so an item's index is the type's ordinal.
-  for (const TBCdata& row : BCdata) {
-    ComboBox1->addItem(QString::fromLatin1(row.ItemText.data(), qsizetype(row.ItemText.size())));
+  // The items come from the type catalogue, whose listed types come first: an item's index is
+  // the type's ordinal.
+  for (std::size_t i = 0; i < kListedTypeCount; ++i) {
+    const std::string_view item = BCdata[i].ItemText;
+    ComboBox1->addItem(QString::fromLatin1(item.data(), qsizetype(item.size())));
   }
   ComboBox1->setCurrentIndex(bcCodeEAN13);
 
@@ -182,9 +182,9 @@ void TForm1::PaintBarcode(QImage& bitmap) {
 }
 
 void TForm1::Edit1Change() {
-  int limit = kMaxTextLength;
-  if (barcode_.Typ() == bcCodeEAN13) limit = kMaxEan13Length;
-  if (barcode_.Typ() == bcCodeEAN8) limit = kMaxEan8Length;
+  // The engine adds the check digit itself when Checksum is on.
+  const TBCdata* row = CatalogueRow(barcode_.Typ());
+  int limit = row ? row->MaxTypedLength : kMaxTextLength;
   if (barcode_.Checksum()) --limit;
   // Cutting the field changes its text again; that nested change finds it short enough.
   if (Edit1->text().size() > limit) Edit1->setText(Edit1->text().left(limit));
@@ -193,7 +193,7 @@ void TForm1::Edit1Change() {
 
 void TForm1::ComboBox1Click() {
   const int index = ComboBox1->currentIndex();
-  if (index < 0 || index >= static_cast<int>(kBarcodeTypeCount)) return;  // nothing picked
+  if (index < 0 || index >= static_cast<int>(kListedTypeCount)) return;  // nothing picked
   barcode_.SetTyp(static_cast<TBarcodeType>(index));
 }
 

@@ -12,6 +12,7 @@ install(TARGETS barcode_engine EXPORT barcodeTargets
 install(FILES
   ${PROJECT_SOURCE_DIR}/engine/bars.h
   ${PROJECT_SOURCE_DIR}/engine/catalogue.h
+  ${PROJECT_SOURCE_DIR}/engine/encoding.h
   ${PROJECT_SOURCE_DIR}/engine/component.h
   ${PROJECT_SOURCE_DIR}/engine/exceptions.h
   ${PROJECT_SOURCE_DIR}/engine/geometry.h

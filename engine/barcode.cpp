@@ -35,6 +35,7 @@ void TBarcode::Assign(const TComponent* source) {
   colorBar_ = other->colorBar_;
   checkSumMethod_ = other->checkSumMethod_;
   onChange_ = other->onChange_;
+  addOn_ = other->addOn_;
 }
 
 void TBarcode::NotifyChange() {
@@ -77,6 +78,12 @@ void TBarcode::SetShowTextPosition(TShowTextPosition value) {
 void TBarcode::SetText(std::string_view value) {
   if (text_ == value) return;
   text_.assign(value);
+  NotifyChange();
+}
+
+void TBarcode::SetAddOn(std::string_view value) {
+  if (addOn_ == value) return;
+  addOn_.assign(value);
   NotifyChange();
 }
 

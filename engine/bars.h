@@ -1,7 +1,8 @@
 #pragma once
-// TBarcode: a non-visual barcode component. It turns Text and one of 23 linear symbologies into
-// a module pattern (one pattern character per bar or space), measures it and draws it on any
-// TCanvas, turned by any angle, with the human-readable text when asked.
+// TBarcode: a non-visual barcode component. It turns Text and one of the linear symbologies of
+// the type catalogue (catalogue.h) into a module pattern (one pattern character per bar or
+// space), measures it and draws it on any TCanvas, turned by any angle, with the human-readable
+// text when asked.
 //
 //   bars::TBarcode bc;
 //   bc.SetTyp(bars::bcCodeEAN13);
@@ -35,8 +36,6 @@ enum TShowTextPosition : std::uint8_t {
   stpBottomCenter,
 };
 
-enum TCheckSumMethod : std::uint8_t { csmNone, csmModulo10 };
-
 // What a pattern character draws.
 enum TLineKind : std::uint8_t { lkSpace = 0, lkBar = 1, lkShortBar = 2 };
 
@@ -45,11 +44,6 @@ struct TPatternElement {
   std::int32_t Width;
   TLineKind Kind;
 };
-
-// Turns width digits ('1'..'4' per element, bar first, alternating) into pattern characters:
-// odd positions become bars '5'..'8', even positions spaces '0'..'3'. Nothing is checked; a
-// character outside '1'..'4' yields one that DecodePatternChar rejects.
-std::string PatternFromWidths(std::string_view widthDigits);
 
 class TBarcode : public TComponent {
  public:
@@ -61,7 +55,8 @@ class TBarcode : public TComponent {
   ~TBarcode() override;
 
   // Copies the configuration (not ShowTextFont, ShowTextPosition or the module widths) of
-  // another TBarcode, OnChange included, without notification. Any other source: no effect.
+  // another TBarcode, OnChange and AddOn included, without notification. Any other source: no
+  // effect.
   void Assign(const TComponent* source) override;
 
   // The class name used in messages ("TBarcode: internal Error").
@@ -106,6 +101,10 @@ class TBarcode : public TComponent {
   void SetColor(TColor value) noexcept { color_ = value; }  // plain
   TColor ColorBar() const noexcept { return colorBar_; }
   void SetColorBar(TColor value) noexcept { colorBar_ = value; }  // plain
+  // The digits of a UPC/EAN add-on attached to the symbol: empty (none, the default), or 2 or 5
+  // digits with Typ EAN13, UPC_A, UPC_E0 or UPC_E1; BuildPattern rejects anything else.
+  const std::string& AddOn() const noexcept { return addOn_; }
+  void SetAddOn(std::string_view value);
   const TNotifyEvent& OnChange() const noexcept { return onChange_; }
   void SetOnChange(TNotifyEvent handler) { onChange_ = std::move(handler); }  // plain
 
@@ -119,7 +118,8 @@ class TBarcode : public TComponent {
   // The module pattern of the current Text and Typ. Corrects Ratio to the type's bounds (with
   // notification), trims and checks the Text of numeric-only types ("Barcode must be numeric"),
   // rejects an unknown Typ ("TBarcode: wrong BarcodeType") and runs the type's encoder, which
-  // may rewrite Text without notification and raise its own errors.
+  // may raise its own errors; a type that rewrites Text has it rewritten (without notification)
+  // once the whole symbol is built. An AddOn follows the symbol after the standard gap.
   std::string BuildPattern();
 
   // Corrects Ratio to the bounds of Typ, then recomputes the module widths w0..w3. Raises when
@@ -147,14 +147,11 @@ class TBarcode : public TComponent {
   void PaintTo(TCanvas& canvas);
 
  private:
-  using Encoder = std::string (TBarcode::*)();
-  static const Encoder kEncoders[kBarcodeTypeCount];
-
   struct TextPlacement;
 
   [[noreturn]] void ThrowInternalError() const;
-  // "<class>:<family> bad Data <Text>": Text holds a character the symbology cannot carry.
-  Exception BadData(std::string_view family) const;
+  // Raises when AddOn cannot follow a symbol of `row`'s type or is not 2 or 5 digits.
+  void CheckAddOn(const TBCdata& row) const;
   // The sum of the element widths of `pattern`; raises when it leaves 32 bits.
   std::int32_t PatternWidth(const std::string& pattern) const;
   // `width` is the pattern's total width: the drawing measures the pattern it has built once,
@@ -166,26 +163,6 @@ class TBarcode : public TComponent {
   // as it was); raises when a position leaves 32 bits, before anything is drawn.
   TextPlacement PlaceText(TCanvas& canvas, std::int32_t width);
   void PaintText(TCanvas& canvas, const TextPlacement& at);
-
-  // Encoders: each returns the module pattern of Text; several rewrite text_ directly.
-  std::string Encode25Interleaved();
-  std::string Encode25Industrial();
-  std::string Encode25Matrix();
-  std::string EncodeCode39();
-  std::string EncodeCode39Ext();
-  std::string EncodeCode128();
-  std::string EncodeCode93();
-  std::string EncodeCode93Ext();
-  std::string EncodeMSI();
-  std::string EncodePostNet();
-  std::string EncodeCodabar();
-  std::string EncodeEAN8();
-  std::string EncodeEAN13();
-  std::string EncodeUPCA();
-  std::string EncodeUPCE0();
-  std::string EncodeUPCE1();
-  std::string EncodeSupp2();
-  std::string EncodeSupp5();
 
   std::int32_t height_ = 0;
   std::string text_;
@@ -205,6 +182,7 @@ class TBarcode : public TComponent {
   std::int32_t moduleWidths_[4] = {0, 0, 0, 0};
   TFont showTextFont_;
   TShowTextPosition showTextPosition_ = stpTopLeft;
+  std::string addOn_;
 };
 
 }  // namespace bars

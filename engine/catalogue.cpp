@@ -3,24 +3,12 @@
 #include <charconv>
 
 namespace bars {
-namespace {
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; };
-    if (lower(a[i]) != lower(b[i])) return false;
-  }
-  return true;
-}
-
-}  // namespace
 
 std::optional<TBarcodeType> ParseBarcodeType(std::string_view name) {
-  for (std::size_t i = 0; i < kBarcodeTypeCount; ++i) {
-    if (EqualsIgnoringCase(name, BCdata[i].TypeName) ||
-        EqualsIgnoringCase(name, BCdata[i].ItemText))
-      return static_cast<TBarcodeType>(i);
+  for (const TBCdata& row : BCdata) {
+    if (catalogue_detail::SameIgnoringCase(name, row.TypeName) ||
+        catalogue_detail::SameIgnoringCase(name, row.ItemText))
+      return row.Typ;
   }
   unsigned ordinal = 0;
   auto [end, ec] = std::from_chars(name.data(), name.data() + name.size(), ordinal);

@@ -35,8 +35,7 @@ void TBarcode::ThrowInternalError() const {
 std::string PatternFromWidths(std::string_view widthDigits) {
   std::string pattern(widthDigits.size(), '\0');
   for (std::size_t i = 0; i < widthDigits.size(); ++i) {
-    const int c = static_cast<unsigned char>(widthDigits[i]);
-    pattern[i] = static_cast<char>(i % 2 == 0 ? c + 4 : c - 1);
+    pattern[i] = PatternCharOfWidthDigit(widthDigits[i], i);
   }
   return pattern;
 }

@@ -52,22 +52,6 @@ class FontKeeper {
   TFont font_;
 };
 
-// Types whose encoders append their check digit to the data without storing it in Text: their
-// printed code needs the digit added. Every other type either has no such digit or already
-// keeps it in Text (UPC-A, UPC-E, the add-ons).
-bool PrintsAppendedCheckDigit(TBarcodeType typ) {
-  switch (typ) {
-    case bcCodeEAN8:
-    case bcCodeEAN13:
-    case bcCodeEAN128A:
-    case bcCodeEAN128B:
-    case bcCodeEAN128C:
-      return true;
-    default:
-      return false;
-  }
-}
-
 // Whether every corner (u, v) with u in [uMin, uMax] and v one of `rows` can be turned and
 // shifted within 32 bits. A turned, rounded coordinate is monotonic in u, so the extreme u
 // values decide. An empty range (no elements) always fits.
@@ -164,8 +148,12 @@ void TBarcode::PaintBars(const std::string& pattern, std::int32_t width, TCanvas
 }
 
 std::string TBarcode::PrintedCode() const {
-  if (checksum_ && PrintsAppendedCheckDigit(typ_)) return ApplyCheckSumMethod(text_);
-  return text_;
+  const TBCdata* row = CatalogueRow(typ_);
+  std::string code = checksum_ && row && row->PrintedCode == TPrintedCode::TextAndCheck
+                         ? ApplyCheckSumMethod(text_)
+                         : text_;
+  if (!addOn_.empty()) code += " " + addOn_;
+  return code;
 }
 
 TBarcode::TextPlacement TBarcode::PlaceText(TCanvas& canvas, std::int32_t symbolWidth) {

@@ -3,74 +3,77 @@
 #include "chksum.h"
 
 namespace bars {
-
-const TBarcode::Encoder TBarcode::kEncoders[kBarcodeTypeCount] = {
-    &TBarcode::Encode25Interleaved,  // bcCode_2_5_interleaved
-    &TBarcode::Encode25Industrial,   // bcCode_2_5_industrial
-    &TBarcode::Encode25Matrix,       // bcCode_2_5_matrix
-    &TBarcode::EncodeCode39,         // bcCode39
-    &TBarcode::EncodeCode39Ext,      // bcCode39Extended
-    &TBarcode::EncodeCode128,        // bcCode128A
-    &TBarcode::EncodeCode128,        // bcCode128B
-    &TBarcode::EncodeCode128,        // bcCode128C
-    &TBarcode::EncodeCode93,         // bcCode93
-    &TBarcode::EncodeCode93Ext,      // bcCode93Extended
-    &TBarcode::EncodeMSI,            // bcCodeMSI
-    &TBarcode::EncodePostNet,        // bcCodePostNet
-    &TBarcode::EncodeCodabar,        // bcCodeCodabar
-    &TBarcode::EncodeEAN8,           // bcCodeEAN8
-    &TBarcode::EncodeEAN13,          // bcCodeEAN13
-    &TBarcode::EncodeUPCA,           // bcCodeUPC_A
-    &TBarcode::EncodeUPCE0,          // bcCodeUPC_E0
-    &TBarcode::EncodeUPCE1,          // bcCodeUPC_E1
-    &TBarcode::EncodeSupp2,          // bcCodeUPC_Supp2
-    &TBarcode::EncodeSupp5,          // bcCodeUPC_Supp5
-    &TBarcode::EncodeCode128,        // bcCodeEAN128A
-    &TBarcode::EncodeCode128,        // bcCodeEAN128B
-    &TBarcode::EncodeCode128,        // bcCodeEAN128C
-};
-
 namespace {
 
 bool IsBlankOrControl(char c) {
   return static_cast<unsigned char>(c) <= 32;
 }
 
+bool AllDigits(std::string_view s) {
+  for (char c : s) {
+    if (c < '0' || c > '9') return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 std::string TBarcode::BuildPattern() {
   ComputeModuleWidths();
-  if (const TBCdata* row = CatalogueRow(typ_); row && row->NumericOnly) {
+  const TBCdata* row = CatalogueRow(typ_);
+  if (row && row->NumericOnly) {
     // The trimmed Text is stored directly (no notification) and stays even if the check fails.
     std::size_t first = 0, last = text_.size();
     while (first < last && IsBlankOrControl(text_[first])) ++first;
     while (last > first && IsBlankOrControl(text_[last - 1])) --last;
     if (first > 0 || last < text_.size()) text_ = text_.substr(first, last - first);
-    for (char c : text_) {
-      if (c < '0' || c > '9') throw Exception("Barcode must be numeric");
-    }
+    if (!AllDigits(text_)) throw Exception("Barcode must be numeric");
   }
-  if (typ_ > bcCodeEAN128C) throw Exception(ClassName() + ": wrong BarcodeType");
+  if (!row) throw Exception(ClassName() + ": wrong BarcodeType");
+  if (!addOn_.empty()) CheckAddOn(*row);
+
+  const std::string className = ClassName();
   // Through a local: g++ 12 with -fsanitize=undefined miscompiles a call through an indexed
-  // array of member-function pointers that return a class (bogus bounds report, then a crash).
-  const Encoder encoder = kEncoders[typ_];
-  return (this->*encoder)();
+  // table of functions that return a class (bogus bounds report, then a crash).
+  const TEncoder encode = row->Encode;
+  TEncoded encoded = encode({text_, typ_, checksum_, checkSumMethod_, className});
+  if (!addOn_.empty()) encoded.Pattern += AttachedAddOnPattern(addOn_);
+  if (encoded.Text) text_ = std::move(*encoded.Text);
+  return std::move(encoded.Pattern);
 }
 
-Exception TBarcode::BadData(std::string_view family) const {
-  return Exception(ClassName() + ":" + std::string(family) + " bad Data <" + text_ + ">");
+void TBarcode::CheckAddOn(const TBCdata& row) const {
+  if (!row.TakesAddOn) {
+    throw Exception(ClassName() + ": an add-on follows EAN13, UPC_A, UPC_E0 or UPC_E1 only, not " +
+                    std::string(row.TypeName));
+  }
+  if ((addOn_.size() != 2 && addOn_.size() != 5) || !AllDigits(addOn_))
+    throw Exception(ClassName() + ": AddOn must be 2 or 5 digits <" + addOn_ + ">");
 }
 
-std::string TBarcode::ApplyCheckSumMethod(std::string_view s) const {
-  if (checkSumMethod_ == csmModulo10) return AppendModulo10(s);
+Exception BadData(const TEncodeRequest& request, std::string_view family) {
+  return Exception(std::string(request.ClassName) + ":" + std::string(family) + " bad Data <" +
+                   std::string(request.Text) + ">");
+}
+
+std::string ApplyCheckSumMethod(TCheckSumMethod method, std::string_view s) {
+  if (method == csmModulo10) return AppendModulo10(s);
   return std::string(s);
 }
 
-std::string TBarcode::ZeroPaddedText(std::size_t length) const {
-  if (text_.size() >= length) return text_;
-  std::string padded(length - text_.size(), '0');
-  padded += text_;
+std::string TBarcode::ApplyCheckSumMethod(std::string_view s) const {
+  return bars::ApplyCheckSumMethod(checkSumMethod_, s);
+}
+
+std::string ZeroPadded(std::string_view text, std::size_t length) {
+  if (text.size() >= length) return std::string(text);
+  std::string padded(length - text.size(), '0');
+  padded += text;
   return padded;
+}
+
+std::string TBarcode::ZeroPaddedText(std::size_t length) const {
+  return ZeroPadded(text_, length);
 }
 
 }  // namespace bars

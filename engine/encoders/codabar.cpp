@@ -1,8 +1,8 @@
 // Codabar: always started with A and stopped with B, no check character, no quiet zone.
 #include <array>
 
-#include "bars.h"
 #include "encoder_helpers.h"
+#include "encoding.h"
 
 namespace bars {
 namespace {
@@ -62,19 +62,19 @@ int FindCodabarChar(char ch) {
 }
 
 // A character without a row is refused with the whole Text: nothing is skipped.
-std::string TBarcode::EncodeCodabar() {
+TEncoded EncodeCodabar(const TEncodeRequest& request) {
   std::string pattern;
-  pattern.reserve(8 * (text_.size() + 1) + 7);
+  pattern.reserve(8 * (request.Text.size() + 1) + 7);
   pattern += kCodabar[kRowA].Pattern;
   pattern += '0';
-  for (char c : text_) {
+  for (char c : request.Text) {
     const int row = FindCodabarChar(c);
-    if (row < 0) throw BadData("Codabar");
+    if (row < 0) throw BadData(request, "Codabar");
     pattern += kCodabar[static_cast<std::size_t>(row)].Pattern;
     pattern += '0';
   }
   pattern += kCodabar[kRowB].Pattern;
-  return pattern;
+  return {std::move(pattern), std::nullopt};
 }
 
 }  // namespace bars

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string_view>
 
-#include "bars.h"
+#include "encoding.h"
 #include "full_ascii.h"
 
 namespace bars {
@@ -109,17 +109,17 @@ std::optional<std::string> Code39Pattern(std::string_view data, bool checksum) {
 
 }  // namespace
 
-std::string TBarcode::EncodeCode39() {
-  std::optional<std::string> pattern = Code39Pattern(text_, checksum_);
-  if (!pattern) throw BadData("Code39");
-  return *std::move(pattern);
+TEncoded EncodeCode39(const TEncodeRequest& request) {
+  std::optional<std::string> pattern = Code39Pattern(request.Text, request.Checksum);
+  if (!pattern) throw BadData(request, "Code39");
+  return {*std::move(pattern), std::nullopt};
 }
 
-std::string TBarcode::EncodeCode39Ext() {
-  const std::optional<std::string> data = full_ascii::Rewrite(text_, kCode39Ext);
-  if (!data) throw BadData("Code39");
+TEncoded EncodeCode39Ext(const TEncodeRequest& request) {
+  const std::optional<std::string> data = full_ascii::Rewrite(request.Text, kCode39Ext);
+  if (!data) throw BadData(request, "Code39");
   // Every rewritten character has a row, and the check covers the shifts as well.
-  return *Code39Pattern(*data, checksum_);
+  return {*Code39Pattern(*data, request.Checksum), std::nullopt};
 }
 
 }  // namespace bars

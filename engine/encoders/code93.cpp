@@ -4,7 +4,7 @@
 #include <optional>
 #include <string_view>
 
-#include "bars.h"
+#include "encoding.h"
 #include "full_ascii.h"
 #include "pattern_checks.h"
 
@@ -106,17 +106,17 @@ std::optional<std::string> Code93Pattern(std::string_view data) {
 
 }  // namespace
 
-std::string TBarcode::EncodeCode93() {
-  std::optional<std::string> pattern = Code93Pattern(text_);
-  if (!pattern) throw BadData("Code93");
-  return *std::move(pattern);
+TEncoded EncodeCode93(const TEncodeRequest& request) {
+  std::optional<std::string> pattern = Code93Pattern(request.Text);
+  if (!pattern) throw BadData(request, "Code93");
+  return {*std::move(pattern), std::nullopt};
 }
 
-std::string TBarcode::EncodeCode93Ext() {
-  const std::optional<std::string> data = full_ascii::Rewrite(text_, kCode93Ext);
-  if (!data) throw BadData("Code93");
+TEncoded EncodeCode93Ext(const TEncodeRequest& request) {
+  const std::optional<std::string> data = full_ascii::Rewrite(request.Text, kCode93Ext);
+  if (!data) throw BadData(request, "Code93");
   // Every rewritten character has a row, and the check characters cover the shifts as well.
-  return *Code93Pattern(*data);
+  return {*Code93Pattern(*data), std::nullopt};
 }
 
 }  // namespace bars

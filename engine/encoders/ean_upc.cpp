@@ -1,6 +1,6 @@
 // EAN-13, EAN-8 and UPC-A (ISO/IEC 15420). No quiet zone; guard bars are ordinary full bars.
-#include "bars.h"
 #include "ean_upc_tables.h"
+#include "encoding.h"
 #include "pattern_builder.h"
 
 namespace bars {
@@ -28,37 +28,41 @@ std::string EanPattern(const std::string& data, std::size_t leftBegin, std::stri
 
 }  // namespace
 
-std::string TBarcode::EncodeEAN8() {
+TEncoded EncodeEAN8(const TEncodeRequest& request) {
   std::string data;
-  if (checksum_) {
+  if (request.Checksum) {
     // More than seven digits cannot take a check digit: refuse rather than drop the first ones.
-    const std::string padded = ZeroPaddedText(7);
+    const std::string padded = ZeroPadded(request.Text, 7);
     if (padded.size() > 7) BARS_ASSERTION_FAILED("Invalid Text len (EAN8)");
-    data = ApplyCheckSumMethod(padded);
+    data = ApplyCheckSumMethod(request.CheckSumMethod, padded);
   } else {
-    data = ZeroPaddedText(8);
+    data = ZeroPadded(request.Text, 8);
   }
   if (data.size() != 8) BARS_ASSERTION_FAILED("Invalid Text len (EAN8)");
-  return EanPattern(data, 0, "AAAA");
+  return {EanPattern(data, 0, "AAAA"), std::nullopt};
 }
 
-std::string TBarcode::EncodeEAN13() {
-  const std::string data = checksum_ ? ApplyCheckSumMethod(ZeroPaddedText(12)) : ZeroPaddedText(13);
+TEncoded EncodeEAN13(const TEncodeRequest& request) {
+  const std::string data =
+      request.Checksum ? ApplyCheckSumMethod(request.CheckSumMethod, ZeroPadded(request.Text, 12))
+                       : ZeroPadded(request.Text, 13);
   if (data.size() != 13) BARS_ASSERTION_FAILED("Invalid Text len (EAN13)");
   // The leading digit has no bars: it selects the parities of the left half.
   const std::string_view parity = ean::kEan13Parity.substr(6 * DigitAt(data, 0), 6);
-  return EanPattern(data, 1, parity);
+  return {EanPattern(data, 1, parity), std::nullopt};
 }
 
-std::string TBarcode::EncodeUPCA() {
-  if (checksum_ && checkSumMethod_ == csmModulo10) {
+TEncoded EncodeUPCA(const TEncodeRequest& request) {
+  std::string text;
+  if (request.Checksum && request.CheckSumMethod == csmModulo10) {
     // Pad to the eleven data digits first, so a typed eleven-digit number keeps all its digits.
-    text_ = ZeroPaddedText(11);
-    text_ = ApplyCheckSumMethod(std::string_view(text_).substr(0, 11));
+    const std::string padded = ZeroPadded(request.Text, 11);
+    text = ApplyCheckSumMethod(request.CheckSumMethod, std::string_view(padded).substr(0, 11));
   } else {
-    text_ = ZeroPaddedText(12);
+    text = ZeroPadded(request.Text, 12);
   }
-  return EanPattern(text_, 0, "AAAAAA");
+  std::string pattern = EanPattern(text, 0, "AAAAAA");
+  return {std::move(pattern), std::move(text)};
 }
 
 }  // namespace bars

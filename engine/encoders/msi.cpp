@@ -1,9 +1,9 @@
 // MSI (Modified Plessey) with its modulo-10 check digit, always appended.
 #include <array>
 
-#include "bars.h"
 #include "chksum.h"
 #include "encoder_helpers.h"
+#include "encoding.h"
 
 namespace bars {
 namespace {
@@ -55,15 +55,15 @@ int MsiCheckDigit(std::string_view digits) {
   return (10 - sum) % 10;
 }
 
-std::string TBarcode::EncodeMSI() {
+TEncoded EncodeMSI(const TEncodeRequest& request) {
   std::string pattern;
-  pattern.reserve(kMsiStart.size() + 8 * (text_.size() + 1) + kMsiStop.size());
+  pattern.reserve(kMsiStart.size() + 8 * (request.Text.size() + 1) + kMsiStop.size());
   pattern += kMsiStart;
-  const int check = MsiCheckDigit(text_);  // also rejects anything but digits
-  for (char c : text_) pattern += kMsiDigits[static_cast<std::size_t>(c - '0')];
+  const int check = MsiCheckDigit(request.Text);  // also rejects anything but digits
+  for (char c : request.Text) pattern += kMsiDigits[static_cast<std::size_t>(c - '0')];
   pattern += kMsiDigits[static_cast<std::size_t>(check)];
   pattern += kMsiStop;
-  return pattern;
+  return {std::move(pattern), std::nullopt};
 }
 
 }  // namespace bars

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "encoding.h"
 #include "exceptions.h"
 
 namespace bars {
@@ -45,13 +46,12 @@ class TPatternBuilder {
   std::size_t used_ = 0;
 };
 
-// Width digits (bar first, an even count) as pattern characters, at compile time: the same
-// conversion PatternFromWidths makes at run time.
+// Width digits (bar first) as pattern characters, at compile time.
 template <std::size_t N>
 constexpr std::array<char, N> PatternOfWidths(std::string_view widths) {
   std::array<char, N> pattern{};
   for (std::size_t i = 0; i < N && i < widths.size(); ++i) {
-    pattern[i] = static_cast<char>(i % 2 == 0 ? widths[i] + 4 : widths[i] - 1);
+    pattern[i] = PatternCharOfWidthDigit(widths[i], i);
   }
   return pattern;
 }

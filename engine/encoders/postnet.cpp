@@ -1,7 +1,7 @@
 // POSTNET: the digits of Text between two frame bars, no correction digit added.
 #include <array>
 
-#include "bars.h"
+#include "encoding.h"
 
 namespace bars {
 namespace {
@@ -39,17 +39,17 @@ static_assert(PostNetDigitsAreStandard(), "POSTNET digits: two full bars of five
 }  // namespace
 
 // Text must already hold the correction digit if the symbol needs one.
-std::string TBarcode::EncodePostNet() {
+TEncoded EncodePostNet(const TEncodeRequest& request) {
   std::string pattern;
-  pattern.reserve(10 * text_.size() + 3);
+  pattern.reserve(10 * request.Text.size() + 3);
   pattern += kFrameStart;
-  for (char c : text_) {
+  for (char c : request.Text) {
     // Only digits get here (the type is numeric-only); anything else has no bars to give.
     if (c < '0' || c > '9') throw Exception("Barcode must be numeric");
     pattern += kPostNetDigits[static_cast<std::size_t>(c - '0')];
   }
   pattern += kFrameEnd;
-  return pattern;
+  return {std::move(pattern), std::nullopt};
 }
 
 }  // namespace bars

@@ -4,7 +4,7 @@
 #include <array>
 #include <string_view>
 
-#include "bars.h"
+#include "encoding.h"
 
 namespace bars {
 namespace {
@@ -51,42 +51,44 @@ bool Wide(std::string_view flags, std::size_t k) {
 
 }  // namespace
 
-std::string TBarcode::Encode25Interleaved() {
+TEncoded Encode25Interleaved(const TEncodeRequest& request) {
   // Digits go in pairs; an odd count gets a leading '0' in Text as well, so the printed code
   // matches the bars and the next build finds an even count.
-  if (text_.size() % 2 != 0) text_.insert(text_.begin(), '0');
+  std::string text(request.Text.size() % 2 != 0 ? "0" : "");
+  text += request.Text;
   std::string pattern(kInterleavedStart);
-  pattern.reserve(kInterleavedStart.size() + 5 * text_.size() + kInterleavedStop.size());
-  for (std::size_t i = 0; i + 1 < text_.size(); i += 2) {
+  pattern.reserve(kInterleavedStart.size() + 5 * text.size() + kInterleavedStop.size());
+  for (std::size_t i = 0; i + 1 < text.size(); i += 2) {
     // The bars carry the first digit of the pair, the spaces the second.
-    const std::string_view bars = FlagsOf(text_[i]);
-    const std::string_view spaces = FlagsOf(text_[i + 1]);
+    const std::string_view bars = FlagsOf(text[i]);
+    const std::string_view spaces = FlagsOf(text[i + 1]);
     for (std::size_t k = 0; k < 5; ++k) {
       pattern += Wide(bars, k) ? '6' : '5';
       pattern += Wide(spaces, k) ? '1' : '0';
     }
   }
   pattern += kInterleavedStop;
-  return pattern;
+  if (text.size() == request.Text.size()) return {std::move(pattern), std::nullopt};
+  return {std::move(pattern), std::move(text)};
 }
 
-std::string TBarcode::Encode25Industrial() {
+TEncoded Encode25Industrial(const TEncodeRequest& request) {
   // Only the bars carry information; every space is narrow.
   std::string pattern(kIndustrialStart);
-  pattern.reserve(kIndustrialStart.size() + 10 * text_.size() + kIndustrialStop.size());
-  for (char digit : text_) {
+  pattern.reserve(kIndustrialStart.size() + 10 * request.Text.size() + kIndustrialStop.size());
+  for (char digit : request.Text) {
     const std::string_view flags = FlagsOf(digit);
     for (std::size_t k = 0; k < 5; ++k) pattern += Wide(flags, k) ? "60" : "50";
   }
   pattern += kIndustrialStop;
-  return pattern;
+  return {std::move(pattern), std::nullopt};
 }
 
-std::string TBarcode::Encode25Matrix() {
+TEncoded Encode25Matrix(const TEncodeRequest& request) {
   // Bar, space, bar, space, bar per digit, then a narrow space between characters.
   std::string pattern(kMatrixStart);
-  pattern.reserve(kMatrixStart.size() + 6 * text_.size() + kMatrixStop.size());
-  for (char digit : text_) {
+  pattern.reserve(kMatrixStart.size() + 6 * request.Text.size() + kMatrixStop.size());
+  for (char digit : request.Text) {
     const std::string_view flags = FlagsOf(digit);
     for (std::size_t k = 0; k < 5; ++k) {
       if (k % 2 == 0) {
@@ -98,7 +100,7 @@ std::string TBarcode::Encode25Matrix() {
     pattern += '0';
   }
   pattern += kMatrixStop;
-  return pattern;
+  return {std::move(pattern), std::nullopt};
 }
 
 }  // namespace bars

@@ -2,10 +2,10 @@
 // No quiet zone; every bar is a full bar. The number sets are those of EAN-13.
 #include <array>
 
-#include "bars.h"
 #include "chksum.h"
 #include "ean_upc_tables.h"
 #include "encoder_helpers.h"
+#include "encoding.h"
 
 namespace bars {
 namespace {
@@ -21,6 +21,7 @@ constexpr std::string_view kUpcEStart = "505";
 constexpr std::string_view kUpcEEnd = "050505";
 constexpr std::string_view kAddOnStart = "506";
 constexpr std::string_view kAddOnDelineator = "05";
+constexpr std::size_t kAddOnGapModules = 9;
 
 constexpr bool UpcEParityIsStandard() {
   if (kUpcEParity.size() != 60) return false;
@@ -110,43 +111,48 @@ char UpcECheckDigit(char numberSystem, std::string_view sixDigits) {
 
 // Text keeps the typed check digit as its seventh digit, unless Checksum (with a check-digit
 // method) asks for the computed one.
-std::string TBarcode::EncodeUPCE0() {
-  const bool appendCheck = checksum_ && checkSumMethod_ == csmModulo10;
-  text_ = ZeroPaddedText(appendCheck ? 6 : 7);
-  return UpcESymbol(text_, appendCheck, '0');
-}
-
-std::string TBarcode::EncodeUPCE1() {
-  const bool appendCheck = checksum_ && checkSumMethod_ == csmModulo10;
-  text_ = ZeroPaddedText(appendCheck ? 6 : 7);
-  return UpcESymbol(text_, appendCheck, '1');
+TEncoded EncodeUPCE(const TEncodeRequest& request) {
+  const bool appendCheck = request.Checksum && request.CheckSumMethod == csmModulo10;
+  std::string text = ZeroPadded(request.Text, appendCheck ? 6 : 7);
+  std::string pattern = UpcESymbol(text, appendCheck, request.Typ == bcCodeUPC_E1 ? '1' : '0');
+  return {std::move(pattern), std::move(text)};
 }
 
 // The check digit of the five-digit add-on has no bars of its own: it only selects the parities.
-std::string TBarcode::EncodeSupp5() {
-  text_ = ZeroPaddedText(5);
-  const std::string data = SuppCheckDigit(text_.substr(0, 5) + '0');
-  if (checksum_) text_ = data;
+TEncoded EncodeSupp5(const TEncodeRequest& request) {
+  std::string text = ZeroPadded(request.Text, 5);
+  const std::string data = SuppCheckDigit(text.substr(0, 5) + '0');
+  if (request.Checksum) text = data;
   const std::string_view parity = kUpcEParity.substr(6 * DigitOf(data[5]) + 1, 5);
   std::string pattern(kAddOnStart);
   for (std::size_t i = 0; i < 5; ++i) {
     if (i > 0) pattern += kAddOnDelineator;
     pattern += DigitInParity(data[i], parity[i] == 'E');
   }
-  return pattern;
+  return {std::move(pattern), std::move(text)};
 }
 
 // The published two-digit add-on has no check digit; the one Checksum puts into Text is not
 // encoded, so a later build that finds it there gives the same symbol.
-std::string TBarcode::EncodeSupp2() {
-  text_ = ZeroPaddedText(2);
-  const std::string data = SuppCheckDigit(text_.substr(0, 2) + '0');
-  if (checksum_) text_ = data;
+TEncoded EncodeSupp2(const TEncodeRequest& request) {
+  std::string text = ZeroPadded(request.Text, 2);
+  const std::string data = SuppCheckDigit(text.substr(0, 2) + '0');
+  if (request.Checksum) text = data;
   const std::string_view parity = kSupp2Parity[(10 * DigitOf(data[0]) + DigitOf(data[1])) % 4];
   std::string pattern(kAddOnStart);
   pattern += DigitInParity(data[0], parity[0] == 'E');
   pattern += kAddOnDelineator;
   pattern += DigitInParity(data[1], parity[1] == 'E');
+  return {std::move(pattern), std::move(text)};
+}
+
+std::string AttachedAddOnPattern(std::string_view digits) {
+  // GS1 asks for a gap of 7 to 12 modules after EAN-13 and UPC-E and 9 to 12 after UPC-A: 9
+  // suits every main symbol. Spaces of w0 keep it 9 modules whatever the Ratio.
+  std::string pattern(kAddOnGapModules, '0');
+  const TEncodeRequest addOn{digits, digits.size() == 2 ? bcCodeUPC_Supp2 : bcCodeUPC_Supp5, false,
+                             csmNone, ""};
+  pattern += (digits.size() == 2 ? EncodeSupp2(addOn) : EncodeSupp5(addOn)).Pattern;
   return pattern;
 }
 

@@ -85,8 +85,8 @@ TEST_F(FormTest, StartsAsASmallFixedToolWindowOverAnEan13) {
 
 TEST_F(FormTest, ListsTheCatalogueItemsInOrdinalOrder) {
   QComboBox* combo = ComboBox1();
-  ASSERT_EQ(combo->count(), static_cast<int>(kBarcodeTypeCount));
-  for (std::size_t i = 0; i < kBarcodeTypeCount; ++i) {
+  ASSERT_EQ(combo->count(), static_cast<int>(kListedTypeCount));
+  for (std::size_t i = 0; i < kListedTypeCount; ++i) {
     EXPECT_EQ(combo->itemText(int(i)).toStdString(), BCdata[i].ItemText) << i;
   }
   EXPECT_EQ(combo->itemText(0), QStringLiteral("Code_2_5_interleaved"));

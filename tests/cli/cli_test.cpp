@@ -371,7 +371,7 @@ TEST(CliTypes, ListIsTheCatalogue) {
                         (BCdata[row].NumericOnly ? "yes" : "no"));
     ++row;
   }
-  EXPECT_EQ(row, 23u);
+  EXPECT_EQ(row, kBarcodeTypeCount);
 }
 
 // --- Bad usage -----------------------------------------------------------------------------
@@ -407,7 +407,7 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{"MissingValue", {"-o", "@/out.png", "-t"}, "needs a value"},
         UsageCase{"StrayArgument", {"-o", "@/out.png", "123"}, "unexpected argument '123'"},
         UsageCase{"UnknownType", {"-t", "EAN14", "-o", "@/out.png"}, "unknown type 'EAN14'"},
-        UsageCase{"OrdinalBeyondCatalogue", {"-t", "23", "-o", "@/out.png"}, "unknown type"},
+        UsageCase{"OrdinalBeyondCatalogue", {"-t", "25", "-o", "@/out.png"}, "unknown type"},
         UsageCase{"TypeWithBlank", {"-t", " EAN13", "-o", "@/out.png"}, "unknown type"},
         UsageCase{"ModulNotANumber", {"--modul", "3x", "-o", "@/out.png"}, "not a whole number"},
         UsageCase{"ModulBlank", {"--modul", "", "-o", "@/out.png"}, "not a whole number"},

@@ -251,7 +251,7 @@ TEST(Catalogue, NamesFollowTheRegistry) {
     EXPECT_EQ(BCdata[c.typ].NumericOnly, c.numericOnly);
   }
   TBarcode bc;
-  bc.SetTyp(static_cast<TBarcodeType>(23));
+  bc.SetTyp(static_cast<TBarcodeType>(kBarcodeTypeCount));
   EXPECT_EQ(bc.GetTypName(), "");
 }
 
@@ -263,7 +263,7 @@ TEST(Catalogue, ParsesNamesListTextsAndOrdinalsIgnoringCase) {
   EXPECT_EQ(ParseBarcodeType("CodeCodabar"), bcCodeCodabar);
   EXPECT_EQ(ParseBarcodeType("0"), bcCode_2_5_interleaved);
   EXPECT_EQ(ParseBarcodeType("22"), bcCodeEAN128C);
-  for (const char* bad : {"", "23", "-1", "EAN", "14x", " 14"}) {
+  for (const char* bad : {"", "25", "-1", "EAN", "14x", " 14"}) {
     EXPECT_FALSE(ParseBarcodeType(bad).has_value()) << bad;
   }
 }

@@ -237,7 +237,7 @@ TEST(PaintTo, AFailingBuildDrawsNothing) {
 
 TEST(PaintTo, AnUnknownTypeDrawsNothing) {
   TBarcode bc;
-  bc.SetTyp(static_cast<TBarcodeType>(23));
+  bc.SetTyp(static_cast<TBarcodeType>(kBarcodeTypeCount));
   RecordingCanvas canvas;
   EXPECT_EQ(MessageOf([&] { bc.PaintTo(canvas); }), "TBarcode: wrong BarcodeType");
   EXPECT_EQ(canvas.Calls, "");

@@ -74,7 +74,7 @@ TEST(BuildPattern, LeavesTheTextOfOtherTypesAlone) {
 }
 
 TEST(BuildPattern, RejectsTypesBeyondTheCatalogueAfterCorrectingRatio) {
-  for (int ordinal : {23, 100, 255}) {
+  for (int ordinal : {int{kBarcodeTypeCount}, 100, 255}) {
     TBarcode bc;
     bc.SetTyp(static_cast<TBarcodeType>(ordinal));
     bc.SetText(" x ");
