@@ -79,7 +79,7 @@ std::string AllowedLengths(const AiRow& row) {
   return text;
 }
 
-constexpr std::string_view kSet82Specials = "!\"%&'()*+,-./:;<=>?_";
+constexpr std::string_view kSet82Symbols = "!\"%&'()*+,-./:;<=>?_";
 
 bool IsAlnum(char c) {
   return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
@@ -90,7 +90,7 @@ bool InSet(char set, char c) {
     case 'N':
       return c >= '0' && c <= '9';
     case 'X':
-      return IsAlnum(c) || kSet82Specials.find(c) != kSet82Specials.npos;
+      return IsAlnum(c) || kSet82Symbols.find(c) != kSet82Symbols.npos;
     case 'Y':
       return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || c == '#' || c == '-' || c == '/';
     default:

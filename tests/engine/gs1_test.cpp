@@ -83,7 +83,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "(8013)1987654Ad4X4bL5ttr2310c2K",
                    {{"8013", "1987654Ad4X4bL5ttr2310c2K", kSep}},
                    29,
-                   "GS1 General Specifications GMN example, check pair 2K"},
+                   "GS1 GMN example (Barcode Syntax Tests), check pair 2K"},
         AcceptCase{"DayZeroAndTime",
                    "(17)250100(8008)25010112(4321)1",
                    {{"17", "250100", kPre}, {"8008", "25010112", kSep}, {"4321", "1", kSep}},
