@@ -13,6 +13,7 @@ install(FILES
   ${PROJECT_SOURCE_DIR}/engine/bars.h
   ${PROJECT_SOURCE_DIR}/engine/catalogue.h
   ${PROJECT_SOURCE_DIR}/engine/encoding.h
+  ${PROJECT_SOURCE_DIR}/engine/gs1.h
   ${PROJECT_SOURCE_DIR}/engine/component.h
   ${PROJECT_SOURCE_DIR}/engine/exceptions.h
   ${PROJECT_SOURCE_DIR}/engine/geometry.h

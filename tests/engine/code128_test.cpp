@@ -1,7 +1,10 @@
 // Code 128 A/B/C and EAN-128 A/B/C: golden symbols in width digits, set C padding, rejects.
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <random>
 #include <string_view>
+#include <vector>
 
 #include "bars.h"
 #include "support/test_support.h"
@@ -72,7 +75,19 @@ INSTANTIATE_TEST_SUITE_P(
                     "211412 411131 123221 223211 221132 221231 311222 411311 2331112", "1234",
                     "hand-computed: data 12348, check 98"},
         Code128Case{"Ean128BCheckNone", bcCodeEAN128B, true, csmNone, "AB",
-                    "211214 411131 111323 131123 121124 2331112", "AB", "hand-computed, check 65"}),
+                    "211214 411131 111323 131123 121124 2331112", "AB", "hand-computed, check 65"},
+        Code128Case{"AutoDigitsInSetC", bcCode128, false, kMod10, "1234",
+                    "211232 112232 131123 121241 2331112", "1234", "hand-computed, check 82"},
+        Code128Case{"AutoShiftsForOneControl", bcCode128, false, kMod10, "a\tb",
+                    "211214 121124 411311 142112 121421 311222 2331112", "a\tb",
+                    "hand-computed: start B, SHIFT, check 24"},
+        Code128Case{"AutoExtendedByFnc4", bcCode128, false, kMod10, "\xE9",
+                    "211214 114131 142112 231311 2331112", "\xE9",
+                    "hand-computed: start B, FNC4, 'i', check 41"},
+        Code128Case{"Gs1Gtin", bcGS1_128, false, kMod10, "(01)09501101530003",
+                    "211232 411131 222122 221213 231131 231212 222122 213131 212222 121223 "
+                    "122114 2331112",
+                    "(01)09501101530003", "GS1 sample; the same symbol as EAN128C"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Code128, WidthDigitsBecomeBarsAndSpaces) {
@@ -98,6 +113,86 @@ TEST(Code128, PositionWeightsKeepGrowingPastOneHundredAndThree) {
   bc.SetText(std::string(120, '!'));  // value 1 at positions 1..120
   // (104 + 120 x 121 / 2) mod 103 = 51
   EXPECT_TRUE(bc.BuildPattern().ends_with(PatternFromWidths("2131132331112")));
+}
+
+// The fewest symbol characters (start included; check character and stop not) of any Code 128
+// symbol that a reader decodes to `data`: a breadth-first search over every symbol character a
+// reader accepts next, by the decoding rules of ISO/IEC 15417 (SHIFT for one character, FNC4
+// for one extended character, FNC4 FNC4 to latch the extended characters on or off).
+int FewestCharacters(std::string_view data) {
+  struct Reader {
+    std::size_t pos;
+    int set;  // 0 A, 1 B, 2 C
+    bool latched, fnc4, shift;
+    int Key() const { return (((int(pos) * 3 + set) * 2 + latched) * 2 + fnc4) * 2 + shift; }
+  };
+  // The reader after symbol character `v`, if it is one a reader accepts here for `data`.
+  auto next = [&](Reader r, int v) -> std::optional<Reader> {
+    if (r.set == 2) {
+      if (v < 100) {
+        if (r.pos + 1 >= data.size()) return std::nullopt;
+        if (data[r.pos] != '0' + v / 10 || data[r.pos + 1] != '0' + v % 10) return std::nullopt;
+        r.pos += 2;
+      } else if (v == 100 || v == 101) {
+        r.set = v == 100 ? 1 : 0;
+      } else {
+        return std::nullopt;
+      }
+      return r;
+    }
+    const int set = r.shift ? 1 - r.set : r.set;
+    if (v < 96) {  // a data character
+      const int base = set == 0 ? (v < 64 ? v + 32 : v - 64) : v + 32;
+      const int c = base + (r.latched != r.fnc4 ? 128 : 0);
+      if (r.pos >= data.size() || static_cast<unsigned char>(data[r.pos]) != c) return std::nullopt;
+      ++r.pos;
+      r.fnc4 = r.shift = false;
+      return r;
+    }
+    if (r.shift) return std::nullopt;
+    const int fnc4 = set == 0 ? 101 : 100;
+    if (v == fnc4) {
+      if (r.fnc4) r.latched = !r.latched;
+      r.fnc4 = !r.fnc4;
+    } else if (v == 98) {
+      r.shift = true;
+    } else if (!r.fnc4 && (v == 99 || v == 100 || v == 101)) {
+      r.set = v == 99 ? 2 : v == 100 ? 1 : 0;
+    } else {
+      return std::nullopt;
+    }
+    return r;
+  };
+  std::vector<int> seen(12 * 8 * (data.size() + 1), 0);
+  std::vector<std::pair<Reader, int>> queue;
+  for (int set = 0; set < 3; ++set) queue.push_back({Reader{0, set, false, false, false}, 1});
+  for (std::size_t head = 0; head < queue.size(); ++head) {
+    const auto [r, count] = queue[head];
+    if (r.pos == data.size() && !r.fnc4 && !r.shift) return count;
+    for (int v = 0; v < 102; ++v) {
+      const std::optional<Reader> after = next(r, v);
+      if (after && !seen[static_cast<std::size_t>(after->Key())]++)
+        queue.push_back({*after, count + 1});
+    }
+  }
+  return -1;
+}
+
+TEST(Code128Auto, IsAsShortAsTheShortestSymbolAnyReaderDecodes) {
+  // Digits, capitals, lower case, controls, DEL and extended characters of both halves.
+  const std::string alphabet = "0123456789AZaz \x01\x1F\x7F\x80\x9F\xC1\xE9\xFF";
+  std::mt19937 rng(128);
+  std::uniform_int_distribution<std::size_t> pickLength(0, 8), pickChar(0, alphabet.size() - 1);
+  TBarcode bc;
+  bc.SetTyp(bcCode128);
+  for (int round = 0; round < 3000; ++round) {
+    std::string text;
+    for (std::size_t n = pickLength(rng); n > 0; --n) text += alphabet[pickChar(rng)];
+    bc.SetText(text);
+    const std::size_t elements = bc.BuildPattern().size();  // six per character, seven stop
+    EXPECT_EQ(static_cast<int>((elements - 7) / 6 - 1), FewestCharacters(text))
+        << "Text \"" << ::testing::PrintToString(text) << "\"";
+  }
 }
 
 struct Code128Reject {

@@ -20,6 +20,8 @@ using test::MessageOf;
 struct Alphabet {
   std::string chars;
   std::size_t maxLength;
+  std::string prefix = {};  // what every Text starts with
+  std::size_t minLength = 0;
 };
 
 std::string Range(int first, int last) {
@@ -52,6 +54,13 @@ Alphabet ValidTextsOf(TBarcodeType typ, bool checksum) {
       return {digits + Range('A', 'Z') + "-. $/+%[]{}", 40};
     case bcCodeCodabar:
       return {digits + "-$:/.+ABCD", 40};
+    case bcCode128:
+      return {Range(0, 255), 40};
+    case bcGS1_128:
+      // A batch number: GS1 character set 82 but the brackets, 1 to 20 of them.
+      return {Range('!', '"') + Range('%', '\'') + Range('*', '?') + Range('A', 'Z') + "_" +
+                  Range('a', 'z'),
+              20, "(10)", 1};
     default:
       return {digits, 40};  // the other numeric-only types take any length
   }
@@ -67,11 +76,11 @@ TEST_P(EveryType, RandomValidTextsKeepThePatternInvariants) {
   int built = 0;
   for (bool checksum : {false, true}) {
     const Alphabet alphabet = ValidTextsOf(Typ(), checksum);
-    std::uniform_int_distribution<std::size_t> pickLength(0, alphabet.maxLength);
+    std::uniform_int_distribution<std::size_t> pickLength(alphabet.minLength, alphabet.maxLength);
     std::uniform_int_distribution<std::size_t> pickChar(0, alphabet.chars.size() - 1);
     std::uniform_int_distribution<int> pickModul(1, 6);
     for (int round = 0; round < 150; ++round) {
-      std::string text;
+      std::string text = alphabet.prefix;
       for (std::size_t n = pickLength(rng); n > 0; --n) text += alphabet.chars[pickChar(rng)];
       TBarcode bc;
       bc.SetTyp(Typ());

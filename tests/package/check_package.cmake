@@ -15,7 +15,8 @@ endfunction()
 run(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix})
 
 foreach(file bin/barcode-cli ${LIBDIR}/libbarcode_engine.a include/barcode/bars.h
-    include/barcode/catalogue.h include/barcode/encoding.h include/barcode/component.h include/barcode/exceptions.h
+    include/barcode/catalogue.h include/barcode/encoding.h include/barcode/gs1.h
+    include/barcode/component.h include/barcode/exceptions.h
     include/barcode/geometry.h include/barcode/graphics.h include/barcode/chksum.h
     ${LIBDIR}/cmake/barcode/barcodeConfig.cmake
     ${LIBDIR}/cmake/barcode/barcodeConfigVersion.cmake

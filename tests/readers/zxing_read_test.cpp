@@ -197,6 +197,75 @@ Carried ExpectInterleaved(const std::string& typed, bool) {
   return {digits, digits, gs1 ? "]I1" : "]I0"};
 }
 
+// Any byte, the extended ones through FNC4; the reader gives Latin-1 as UTF-8.
+std::string MakeAnyByte(std::mt19937& rng, bool) {
+  return RandomText(rng, Ascii(0, 255), 1, 20);
+}
+Carried ExpectLatin1(const std::string& typed, bool) {
+  std::string utf8;
+  for (char c : typed) {
+    const auto u = static_cast<unsigned char>(c);
+    if (u < 128) {
+      utf8 += c;
+    } else {
+      utf8 += static_cast<char>(0xC0 | u >> 6);
+      utf8 += static_cast<char>(0x80 | (u & 0x3F));
+    }
+  }
+  return {utf8, typed};
+}
+
+// GS1 element strings of a few common AIs in random order: fixed-length keys with their check
+// digit by the reader's GTIN routine, a date, a weight, and variable-length batch and serial
+// numbers, which need a separator when another element follows.
+struct Gs1Field {
+  const char* ai;
+  std::size_t length;  // fixed; 0 for 1..20 characters of set 82
+};
+constexpr Gs1Field kGs1Fields[] = {{"01", 14},  {"00", 18}, {"17", 6},
+                                   {"3103", 6}, {"10", 0},  {"21", 0}};
+const std::string kGs1Set82 =
+    Ascii('!', '"') + Ascii('%', '\'') + Ascii('*', '?') + Ascii('A', 'Z') + "_" + Ascii('a', 'z');
+
+std::string MakeGs1(std::mt19937& rng, bool) {
+  std::vector<Gs1Field> fields(std::begin(kGs1Fields), std::end(kGs1Fields));
+  std::shuffle(fields.begin(), fields.end(), rng);
+  fields.resize(std::uniform_int_distribution<std::size_t>(1, 3)(rng));
+  std::string text;
+  for (const Gs1Field& f : fields) {
+    std::string value;
+    if (std::string_view(f.ai) == "17") {
+      value = "2" + RandomText(rng, "0123456789", 1, 1) + "0" + RandomText(rng, "123456789", 1, 1) +
+              "1" + RandomText(rng, "0123456789", 1, 1);
+    } else if (f.length == 6) {
+      value = RandomText(rng, kDigits, 6, 6);
+    } else if (f.length > 0) {
+      value = RandomText(rng, kDigits, f.length - 1, f.length - 1);
+      value += GtinCheck(value);
+    } else {
+      value = RandomText(rng, kGs1Set82, 1, 8);
+    }
+    text += "(" + std::string(f.ai) + ")" + value;
+  }
+  return text;
+}
+
+// The reader gives the element strings without brackets, a GS (29) after each variable-length
+// one that another follows.
+Carried ExpectGs1(const std::string& typed, bool) {
+  std::string decoded;
+  std::size_t at = 0;
+  while (at < typed.size()) {
+    const std::size_t close = typed.find(')', at);
+    const std::string ai = typed.substr(at + 1, close - at - 1);
+    const std::size_t next = std::min(typed.find('(', close), typed.size());
+    decoded += ai + typed.substr(close + 1, next - close - 1);
+    if ((ai == "10" || ai == "21") && next < typed.size()) decoded += '\x1D';
+    at = next;
+  }
+  return {decoded, typed};
+}
+
 using F = ZXing::BarcodeFormat;
 
 // Code 39 with Checksum: the reader checks the modulo-43 character and strips it (modifier 3,
@@ -224,6 +293,11 @@ const ReaderCase kCases[] = {
      "GS1 (FNC1 first); check digit by the reader's GTIN routine"},
     {"EAN128C", bcCodeEAN128C, F::Code128, true, false, MakeNumeric, ExpectEan128C, "]C1", "]C1",
      "GS1 (FNC1 first); check digit by the reader's GTIN routine, odd counts with a leading 0"},
+    {"Code128Auto", bcCode128, F::Code128, false, false, MakeAnyByte, ExpectLatin1, "]C0", "",
+     "Text, extended bytes as Latin-1"},
+    {"GS1_128", bcGS1_128, F::Code128, false, false, MakeGs1, ExpectGs1, "]C1", "",
+     "GS1 (FNC1 first, GS after variable-length fields); check digits by the reader's GTIN "
+     "routine"},
     {"Code39", bcCode39, F::Code39, true, true, MakeCode39, ExpectAsTyped, "]A0", "]A3",
      "Text; modulo-43 character checked by the reader"},
     {"Code39Extended", bcCode39Extended, F::Code39, true, true, MakeFullAscii, ExpectAsTyped, "]A4",
@@ -245,6 +319,8 @@ ZXing::DecodeHints HintsFor(TBarcodeType typ, ZXing::BarcodeFormat format, bool 
   hints.setTryCode39ExtendedMode(typ == bcCode39Extended);
   hints.setValidateCode39CheckSum(checksum && (typ == bcCode39 || typ == bcCode39Extended));
   hints.setReturnCodabarStartEnd(true);
+  // Code 128's bytes are Latin-1 by definition; left alone, the reader guesses the set.
+  hints.setCharacterSet("ISO-8859-1");
   return hints;
 }
 
@@ -476,6 +552,61 @@ TEST_P(ZXingReadsAddOn, BesideEan13AtEveryModulAndRightAngle) {
   }
   Report(std::string(c.name) + " beside EAN13", states);
 }
+
+// The add-on attached through AddOn: one symbol, Width and all, that the reader reads whole.
+struct AttachedCase {
+  const char* name;
+  TBarcodeType typ;
+  ZXing::BarcodeFormat format;
+  std::size_t addOnDigits;
+  MakeText make;
+  Expect expect;
+  friend void PrintTo(const AttachedCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class ZXingReadsAttachedAddOn : public ::testing::TestWithParam<AttachedCase> {};
+
+TEST_P(ZXingReadsAttachedAddOn, AtEveryModulAndRightAngle) {
+  const AttachedCase& c = GetParam();
+  std::mt19937 rng(15485863u * (c.typ + 1u) + c.addOnDigits);
+  ZXing::DecodeHints hints = HintsFor(c.typ, c.format, false);
+  hints.setEanAddOnSymbol(ZXing::EanAddOnSymbol::Require);
+  Tally tally;
+  for (int modul : kModuls) {
+    for (int angle : kAngles) {
+      for (int i = 0; i < kTextsPerDrawing; ++i) {
+        const std::string typed = c.make(rng, false);
+        const std::string addOn = RandomText(rng, kDigits, c.addOnDigits, c.addOnDigits);
+        TBarcode bc;
+        bc.SetTyp(c.typ);
+        bc.SetModul(modul);
+        bc.SetText(typed);
+        bc.SetAddOn(addOn);
+        std::string problem;
+        try {
+          Carried want = c.expect(typed, false);
+          want.decoded += " " + addOn;
+          want.identifier = "]E3";
+          problem = Mismatch(Read(DrawInLine({&bc}, 0, angle), hints), want, angle);
+        } catch (const Exception& e) {
+          problem = "the engine raised \"" + e.Message() + "\"";
+        }
+        tally.Count(problem,
+                    Describe(c.name, false, modul, angle, 2.0, typed) + " add-on " + addOn);
+      }
+    }
+  }
+  Report(std::string(c.name), {{false, tally}});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryMainSymbol, ZXingReadsAttachedAddOn,
+    ::testing::Values(
+        AttachedCase{"EAN13_AddOn2", bcCodeEAN13, F::EAN13, 2, MakeGtin<12>, ExpectEan<12>},
+        AttachedCase{"EAN13_AddOn5", bcCodeEAN13, F::EAN13, 5, MakeGtin<12>, ExpectEan<12>},
+        AttachedCase{"UPC_A_AddOn5", bcCodeUPC_A, F::UPCA, 5, MakeGtin<11>, ExpectUpcA},
+        AttachedCase{"UPC_E0_AddOn2", bcCodeUPC_E0, F::UPCE, 2, MakeUpcE<'0'>, ExpectUpcE<'0'>}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(EveryAddOn, ZXingReadsAddOn,
                          ::testing::Values(AddOnCase{"UPC_Supp2", bcCodeUPC_Supp2, 2},
