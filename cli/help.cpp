@@ -11,11 +11,20 @@ module pattern or a JSON record. The defaults are the settings of the barcode ut
 Symbol:
   -t, --type NAME          symbology: its catalogue name (EAN13, "Code39 Extended", Codebar,
                            "UPC Supp2", 2_5_interleaved ...), its list name (CodeEAN13,
-                           Code39Extended, Code_2_5_interleaved ...) or its ordinal 0..22,
+                           Code39Extended, Code_2_5_interleaved ...) or its ordinal 0..24,
                            any case; see --list-types. Default EAN13.
+                           Code128 (23) chooses the code sets for the shortest symbol and
+                           takes any byte; GS1-128 (24) takes Application Identifier data in
+                           brackets and checks it against the GS1 rules.
                              e.g. -t "Code39 Extended"   -t codecodabar   --type=14
-  -d, --data TEXT          the code to encode. Default empty.
-                             e.g. -d 400638133393
+                                  -t GS1-128 -d "(01)09501101530003(10)AB-123(17)250101"
+  -d, --data TEXT          the code to encode. With --checksum a full EAN-13 (13 digits),
+                           EAN-8 (8) or UPC-A (12) has its last digit checked: a wrong one
+                           is an error that names the right one. Default empty.
+                             e.g. -d 400638133393   -d 4006381333931
+      --add-on DIGITS      a 2- or 5-digit add-on (books, periodicals) attached to an EAN13,
+                           UPC_A, UPC_E0 or UPC_E1 symbol, 9 modules after it.
+                             e.g. -d 978030640615 --add-on 51995
       --checksum           add the check digit (default)
       --no-checksum        do not add it
                              e.g. --no-checksum -d 4006381333931
@@ -54,7 +63,8 @@ Output (exactly one):
       --pattern            print the module pattern, one line.
                              e.g. --pattern -d 400638133393
       --json               print {"type","text","pattern","width","height","ratio"} as one
-                           line of JSON, text and ratio as the build left them.
+                           line of JSON, text and ratio as the build left them; "addOn"
+                           too when there is one.
                              e.g. --json -t Code128B -d Hello
 
 Batch:
@@ -67,8 +77,9 @@ Batch:
                                   printf '12\n3456\n' | barcode-cli -t Code128C --batch - --json
 
 Other:
-      --list-types         print ordinal, catalogue name, list name and numeric-only (yes/no)
-                           of the 23 types, tab-separated.   e.g. --list-types
+      --list-types         print ordinal, catalogue name, list name, numeric-only (yes/no)
+                           and add-on (yes/no) of every type, tab-separated.
+                             e.g. --list-types
   -h, --help               this text.   e.g. -h
       --version            the version.   e.g. --version
 

@@ -1,5 +1,7 @@
 #include "options.h"
 
+#include "chksum.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -12,6 +14,7 @@ namespace {
 enum class Opt : std::uint8_t {
   Type,
   Data,
+  AddOn,
   Checksum,
   NoChecksum,
   ChecksumMethod,
@@ -45,6 +48,7 @@ struct KnownOption {
 constexpr KnownOption kOptions[] = {
     {"type", 't', true, Opt::Type},
     {"data", 'd', true, Opt::Data},
+    {"add-on", 0, true, Opt::AddOn},
     {"checksum", 0, false, Opt::Checksum},
     {"no-checksum", 0, false, Opt::NoChecksum},
     {"checksum-method", 0, true, Opt::ChecksumMethod},
@@ -206,6 +210,9 @@ void Parser::Apply(const KnownOption& known, const std::string& value) {
       options_.data = value;
       hasData_ = true;
       break;
+    case Opt::AddOn:
+      options_.addOn = value;
+      break;
     case Opt::Checksum:
       options_.checksum = true;
       break;
@@ -333,6 +340,34 @@ Options ParseArguments(const std::vector<std::string>& args) {
   return Parser().Parse(args);
 }
 
+namespace {
+
+// `text` without the check digit of the full GS1 number it holds, after checking that digit;
+// any other text unchanged.
+std::string WithoutCheckedDigit(const Options& options, const std::string& text) {
+  const TBCdata* row = CatalogueRow(options.type);
+  if (!row || row->GtinLength == 0 || !options.checksum || options.checkSumMethod != csmModulo10)
+    return text;
+  // Blanks and control characters around it go, as the engine trims numeric-only Text.
+  std::string_view trimmed = text;
+  while (!trimmed.empty() && static_cast<unsigned char>(trimmed.front()) <= 32)
+    trimmed.remove_prefix(1);
+  while (!trimmed.empty() && static_cast<unsigned char>(trimmed.back()) <= 32)
+    trimmed.remove_suffix(1);
+  if (trimmed.size() != row->GtinLength ||
+      trimmed.find_first_not_of("0123456789") != std::string::npos)
+    return text;
+  const std::string data(trimmed.substr(0, trimmed.size() - 1));
+  const char expected = AppendModulo10(data).back();
+  if (trimmed.back() != expected) {
+    throw Exception(std::string(row->TypeName) + " " + std::string(trimmed) +
+                    ": check digit should be " + expected + ", not " + trimmed.back());
+  }
+  return data;
+}
+
+}  // namespace
+
 void Configure(TBarcode& barcode, const Options& options, const std::string& text) {
   barcode.SetTyp(options.type);
   barcode.SetModul(options.modul);
@@ -347,7 +382,8 @@ void Configure(TBarcode& barcode, const Options& options, const std::string& tex
   barcode.SetColorBar(options.barColor);
   if (options.fontFamily) barcode.ShowTextFont().SetName(*options.fontFamily);
   if (options.fontSize) barcode.ShowTextFont().SetSize(*options.fontSize);
-  barcode.SetText(text);
+  barcode.SetAddOn(options.addOn);
+  barcode.SetText(WithoutCheckedDigit(options, text));
 }
 
 std::string BatchOutputPath(const std::string& pattern, std::size_t line) {

@@ -27,6 +27,7 @@ struct Options {
 
   TBarcodeType type = bcCodeEAN13;
   std::string data;
+  std::string addOn;  // digits of an attached add-on; empty for none
   bool checksum = true;
   TCheckSumMethod checkSumMethod = csmModulo10;
   std::int32_t modul = 2;
@@ -51,7 +52,10 @@ struct Options {
 // missing or malformed value, a value out of range, or options that exclude each other.
 Options ParseArguments(const std::vector<std::string>& args);
 
-// A barcode configured as `options` say, with `text` as its Text, Left and Top 0.
+// A barcode configured as `options` say, with `text` as its Text, Left and Top 0. A full GS1
+// number (EAN-13 of 13 digits, EAN-8 of 8, UPC-A of 12) given with a modulo-10 check digit to
+// compute has its last digit checked and dropped, since the engine adds it again; a wrong one
+// raises bars::Exception naming the digit it should be.
 void Configure(TBarcode& barcode, const Options& options, const std::string& text);
 
 // The picture path of batch line `line`: every %n of the template becomes the line number and

@@ -40,7 +40,8 @@ std::string JsonRecord(TBarcode& barcode) {
   return "{\"type\":" + JsonString(barcode.GetTypName()) +
          ",\"text\":" + JsonString(barcode.Text()) + ",\"pattern\":" + JsonString(pattern) +
          ",\"width\":" + std::to_string(width) + ",\"height\":" + std::to_string(barcode.Height()) +
-         ",\"ratio\":" + JsonNumber(barcode.Ratio()) + "}";
+         ",\"ratio\":" + JsonNumber(barcode.Ratio()) +
+         (barcode.AddOn().empty() ? "" : ",\"addOn\":" + JsonString(barcode.AddOn())) + "}";
 }
 
 std::string TypeList() {
@@ -48,7 +49,7 @@ std::string TypeList() {
   for (std::size_t i = 0; i < BCdata.size(); ++i) {
     const TBCdata& row = BCdata[i];
     out += std::to_string(i) + '\t' + std::string(row.TypeName) + '\t' + std::string(row.ItemText) +
-           '\t' + (row.NumericOnly ? "yes" : "no") + '\n';
+           '\t' + (row.NumericOnly ? "yes" : "no") + '\t' + (row.TakesAddOn ? "yes" : "no") + '\n';
   }
   return out;
 }

@@ -13,12 +13,12 @@ namespace bars::cli {
 std::string JsonString(std::string_view bytes);
 
 // {"type":..,"text":..,"pattern":..,"width":..,"height":..,"ratio":..} of the barcode after a
-// build: type is the catalogue name, text and ratio as the build left them, width in pixels.
-// Raises what BuildPattern raises.
+// build, and "addOn" when it has one: type is the catalogue name, text and ratio as the build
+// left them, width in pixels (add-on included). Raises what BuildPattern raises.
 std::string JsonRecord(TBarcode& barcode);
 
 // One line per catalogue row: ordinal, catalogue name, window name, "yes" or "no" for
-// numeric-only, separated by tabs.
+// numeric-only and for taking an add-on, separated by tabs.
 std::string TypeList();
 
 }  // namespace bars::cli

@@ -105,6 +105,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   bc.SetColor(in.ConsumeIntegral<std::uint32_t>());
   bc.SetColorBar(in.ConsumeIntegral<std::uint32_t>());
   bc.ShowTextFont().SetHeight(PickInt(in, 40));
+  // Mostly no add-on, as most symbols have none; else 2 or 5 digits, or any bytes at all.
+  switch (in.ConsumeIntegralInRange<int>(0, 3)) {
+    case 0:
+      bc.SetAddOn(in.ConsumeBytesAsString(in.ConsumeIntegralInRange<std::size_t>(0, 6)));
+      break;
+    case 1:
+      bc.SetAddOn(in.ConsumeBool() ? "12" : "12345");
+      break;
+    default:
+      break;
+  }
   const std::int32_t requestedWidth = PickInt(in, 2000);
   const bool setWidth = in.ConsumeBool();
   bc.SetText(in.ConsumeRemainingBytesAsString());

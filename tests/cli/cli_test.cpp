@@ -336,12 +336,13 @@ TEST_P(TypeNames, AllThreeFormsGiveTheEnginesSymbol) {
   const auto typ = static_cast<TBarcodeType>(i);
   std::string lowerItem(BCdata[i].ItemText);
   for (char& ch : lowerItem) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+  const std::string data = typ == bcGS1_128 ? "(10)12" : "12";
   TBarcode expected;
-  SetUpAsWindow(expected, typ, "12");
+  SetUpAsWindow(expected, typ, data);
   const std::string pattern = expected.BuildPattern();
   for (const std::string& name : {std::string(BCdata[i].TypeName), lowerItem, std::to_string(i)}) {
     SCOPED_TRACE(name);
-    const ProcessResult r = Cli({"--type", name, "-d", "12", "--json"});
+    const ProcessResult r = Cli({"--type", name, "-d", data, "--json"});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     const QJsonObject json = ParseJson(r.out);
     EXPECT_EQ(json["type"].toString().toStdString(), BCdata[i].TypeName);
@@ -368,7 +369,8 @@ TEST(CliTypes, ListIsTheCatalogue) {
     ASSERT_LT(row, kBarcodeTypeCount);
     EXPECT_EQ(line, std::to_string(row) + "\t" + std::string(BCdata[row].TypeName) + "\t" +
                         std::string(BCdata[row].ItemText) + "\t" +
-                        (BCdata[row].NumericOnly ? "yes" : "no"));
+                        (BCdata[row].NumericOnly ? "yes" : "no") + "\t" +
+                        (BCdata[row].TakesAddOn ? "yes" : "no"));
     ++row;
   }
   EXPECT_EQ(row, kBarcodeTypeCount);
@@ -482,11 +484,51 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         FailureCase{"NotNumeric", bcCodeEAN13, "EAN13", "40063813339a",
                     "numeric-only type: Barcode must be numeric"},
-        FailureCase{"Ean13TooLong", bcCodeEAN13, "EAN13", "4006381333931",
-                    "13 digits and a check digit: the length assertion"},
+        FailureCase{"Ean13TooLong", bcCodeEAN13, "EAN13", "40063813339310",
+                    "14 digits and a check digit: the length assertion"},
         FailureCase{"Code93LowerCase", bcCode93, "Code93", "abc", "Code 93 has no lower case"},
         FailureCase{"Code128HighByte", bcCode128B, "Code128B", "A\xFF", "Code 128 is 7-bit"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Full GS1 numbers as printed under the bars: the check digit is checked, then added again by
+// the engine; the symbol is that of the number without it.
+struct FullNumberCase {
+  const char* typeName;
+  TBarcodeType type;
+  const char* full;
+  const char* source;
+};
+
+TEST(CliFullNumbers, AreCheckedAndEncodedOrRefusedNamingTheDigit) {
+  for (const FullNumberCase& c :
+       {FullNumberCase{"EAN13", bcCodeEAN13, "4006381333931", "GS1"},
+        FullNumberCase{"EAN8", bcCodeEAN8, "96385074", "published"},
+        FullNumberCase{"UPC_A", bcCodeUPC_A, "036000291452", "published"}}) {
+    SCOPED_TRACE(c.full);
+    const std::string full = c.full;
+    const ProcessResult good = Cli({"-t", c.typeName, "-d", full, "--pattern"});
+    EXPECT_EQ(good.exitCode, 0) << good.err;
+    EXPECT_EQ(good.out, EnginePattern(c.type, full.substr(0, full.size() - 1)) + "\n");
+    std::string wrong = full;
+    wrong.back() = static_cast<char>('0' + (wrong.back() - '0' + 1) % 10);
+    const ProcessResult bad = Cli({"-t", c.typeName, "-d", wrong, "--pattern"});
+    EXPECT_EQ(bad.exitCode, 1);
+    EXPECT_EQ(bad.err, std::string(c.typeName) + " " + wrong + ": check digit should be " +
+                           full.back() + ", not " + wrong.back() + "\n");
+  }
+}
+
+TEST(CliAddOn, IsAttachedAndReported) {
+  const ProcessResult r = Cli({"-d", "978030640615", "--add-on", "51995", "--json"});
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  TBarcode bc;
+  SetUpAsWindow(bc, bcCodeEAN13, "978030640615");
+  bc.SetAddOn("51995");
+  const QJsonObject json = ParseJson(r.out);
+  EXPECT_EQ(json["addOn"].toString(), "51995");
+  EXPECT_EQ(json["pattern"].toString().toStdString(), bc.BuildPattern());
+  EXPECT_EQ(json["width"].toInt(), bc.Width());
+}
 
 TEST(CliFailure, NumericMessageIsExact) {
   const ProcessResult r = Cli({"-d", "12a", "--pattern"});
@@ -602,11 +644,11 @@ TEST(CliBatch, JsonFromStandardInputWithCrLf) {
 
 TEST(CliBatch, PicturesNamedByLineNumberAndTheRestGoOn) {
   TempDir dir;
-  WriteFile(dir / "codes.txt", "4006381333931\n" + std::string(kEan) + "\n9638507\n");
+  WriteFile(dir / "codes.txt", "40063813339310\n" + std::string(kEan) + "\n9638507\n");
   const ProcessResult r =
       Cli({"--batch", dir / "codes.txt", "-o", dir / "label-%n.png", "--margin", "2"});
   EXPECT_EQ(r.exitCode, 1);
-  EXPECT_EQ(r.err, "line 1: " + EngineMessage(bcCodeEAN13, "4006381333931") + "\n");
+  EXPECT_EQ(r.err, "line 1: " + EngineMessage(bcCodeEAN13, "40063813339310") + "\n");
   EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"codes.txt", "label-2.png", "label-3.png"}));
   EXPECT_EQ(Decode(ReadFile(dir / "label-3.png")).size(), QSize(194, 54));
 }

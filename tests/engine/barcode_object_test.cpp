@@ -164,6 +164,7 @@ TEST(BarcodeObject, AssignCopiesTheConfigurationButNotFontOrPosition) {
   a.SetColor(1);
   a.SetColorBar(2);
   a.SetCheckSumMethod(csmNone);
+  a.SetAddOn("12");
   a.SetTop(4);
   a.SetLeft(5);
   a.SetShowTextPosition(stpBottomRight);
@@ -184,6 +185,7 @@ TEST(BarcodeObject, AssignCopiesTheConfigurationButNotFontOrPosition) {
   EXPECT_EQ(b.Color(), 1u);
   EXPECT_EQ(b.ColorBar(), 2u);
   EXPECT_EQ(b.CheckSumMethod(), csmNone);
+  EXPECT_EQ(b.AddOn(), "12");
   EXPECT_EQ(b.Top(), 4);
   EXPECT_EQ(b.Left(), 5);
   EXPECT_EQ(b.ShowTextFont().Name(), "Serif");

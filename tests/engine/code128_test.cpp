@@ -87,7 +87,11 @@ INSTANTIATE_TEST_SUITE_P(
         Code128Case{"Gs1Gtin", bcGS1_128, false, kMod10, "(01)09501101530003",
                     "211232 411131 222122 221213 231131 231212 222122 213131 212222 121223 "
                     "122114 2331112",
-                    "(01)09501101530003", "GS1 sample; the same symbol as EAN128C"}),
+                    "(01)09501101530003", "GS1 sample; the same symbol as EAN128C"},
+        Code128Case{"Gs1IgnoresChecksum", bcGS1_128, true, kMod10, "(01)09501101530003",
+                    "211232 411131 222122 221213 231131 231212 222122 213131 212222 121223 "
+                    "122114 2331112",
+                    "(01)09501101530003", "GS1 sample: no check digit beyond the AI's own"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Code128, WidthDigitsBecomeBarsAndSpaces) {
@@ -242,7 +246,15 @@ INSTANTIATE_TEST_SUITE_P(
         Code128Reject{"CLowerCase", bcCode128C, false, kMod10, "12a"sv,
                       "Barcode must be numeric"sv},
         Code128Reject{"Ean128CHighByte", bcCodeEAN128C, false, kMod10, "\x80"sv,
-                      "Barcode must be numeric"sv}),
+                      "Barcode must be numeric"sv},
+        Code128Reject{"Gs1CheckDigit", bcGS1_128, false, kMod10, "(01)09501101530001"sv,
+                      "GS1-128: AI (01) check digit should be 3, not 1"sv},
+        Code128Reject{"Gs1UnknownAi", bcGS1_128, false, kMod10, "(99x)1"sv,
+                      "GS1-128: unknown AI (99x)"sv},
+        Code128Reject{"Gs1Date", bcGS1_128, false, kMod10, "(17)251301"sv,
+                      "GS1-128: AI (17) is not a valid date"sv},
+        Code128Reject{"Gs1NoBrackets", bcGS1_128, false, kMod10, "0109501101530003"sv,
+                      "GS1-128: the text must start with \"(\" and an AI, not \"0\""sv}),
     [](const auto& info) { return std::string(info.param.name); });
 
 #undef BAD

@@ -4,6 +4,7 @@
 
 #include "bars.h"
 #include "encoders/encoder_helpers.h"
+#include "support/recording_canvas.h"
 #include "support/test_support.h"
 
 namespace bars {
@@ -182,6 +183,58 @@ TEST(UpcECheckDigitRejects, AnyLengthButSix) {
   EXPECT_THROW(UpcECheckDigit('0', "12345"), EAssertionFailed);
   EXPECT_THROW(UpcECheckDigit('0', "1234567"), EAssertionFailed);
   EXPECT_THROW(UpcECheckDigit('0', "12a456"), EConvertError);
+}
+
+// An attached add-on: the main symbol, the gap GS1 allows after every EAN/UPC symbol (7 to 12
+// modules after EAN-13 and UPC-E, 9 to 12 after UPC-A: 9 here) and the add-on symbol, as the
+// two would be drawn apart; its digits follow the code in the printed text.
+struct AttachedAddOn {
+  TBarcodeType typ;
+  const char* text;
+  const char* addOn;
+  const char* message;  // empty: encodes
+};
+
+TEST(AttachedAddOns, FollowTheMainSymbolOrAreRefused) {
+  for (const AttachedAddOn& c : {
+           AttachedAddOn{bcCodeEAN13, "978030640615", "51995", ""},
+           AttachedAddOn{bcCodeUPC_A, "03600029145", "12", ""},
+           AttachedAddOn{bcCodeUPC_E1, "123456", "00", ""},
+           AttachedAddOn{bcCodeEAN13, "978030640615", "123",
+                         "TBarcode: AddOn must be 2 or 5 digits <123>"},
+           AttachedAddOn{bcCodeEAN13, "978030640615", " 12",
+                         "TBarcode: AddOn must be 2 or 5 digits < 12>"},
+           AttachedAddOn{bcCodeUPC_A, "03600029145", "1a",
+                         "TBarcode: AddOn must be 2 or 5 digits <1a>"},
+           AttachedAddOn{
+               bcCodeEAN8, "9638507", "12",
+               "TBarcode: an add-on follows EAN13, UPC_A, UPC_E0 or UPC_E1 only, not EAN8"},
+           AttachedAddOn{bcCodeUPC_Supp5, "12345", "12",
+                         "TBarcode: an add-on follows EAN13, UPC_A, UPC_E0 or UPC_E1 only, not UPC "
+                         "Supp5"},
+       }) {
+    SCOPED_TRACE(std::string(c.text) + " + " + c.addOn);
+    TBarcode main, addOn, attached;
+    for (TBarcode* bc : {&main, &attached}) test::Configure(*bc, c.typ, true, csmModulo10, c.text);
+    attached.SetAddOn(c.addOn);
+    attached.SetShowText(bcoCode);
+    test::RecordingCanvas canvas;
+    if (*c.message) {
+      EXPECT_EQ(test::MessageOf([&] { attached.PaintTo(canvas); }), c.message);
+      EXPECT_EQ(canvas.Calls, "");
+      continue;
+    }
+    addOn.SetTyp(std::string_view(c.addOn).size() == 2 ? bcCodeUPC_Supp2 : bcCodeUPC_Supp5);
+    addOn.SetText(c.addOn);
+    EXPECT_EQ(attached.BuildPattern(),
+              main.BuildPattern() + std::string(9, '0') + addOn.BuildPattern());
+    test::RecordingCanvas mainCanvas;
+    main.SetShowText(bcoCode);
+    main.PaintTo(mainCanvas);
+    attached.PaintTo(canvas);
+    ASSERT_EQ(canvas.Texts.size(), 1u);
+    EXPECT_EQ(canvas.Texts[0].Text, mainCanvas.Texts.at(0).Text + " " + c.addOn);
+  }
 }
 
 }  // namespace
