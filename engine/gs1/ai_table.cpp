@@ -32,15 +32,23 @@ constexpr bool OverlapsAsPrefix(const AiRow& shorter, const AiRow& longer) {
          Number(shorter.First) <= Number(longer.Last.substr(0, n));
 }
 
+// Whether an AI of the table matches `pattern`, an AI whose last digits may be 'n' (any digit).
+// The AIs such a pattern stands for are one run of numbers, so an overlap with a row's range is
+// a match.
 constexpr bool AiIsInTable(std::string_view pattern) {
+  const std::size_t fixed = pattern.find('n');
+  const std::string_view head = pattern.substr(0, fixed);
+  if (fixed != std::string_view::npos && pattern.find_first_not_of('n', fixed) != pattern.npos)
+    return false;
+  const std::size_t wild = pattern.size() - head.size();
+  int low = Number(head), high = low;
+  for (std::size_t i = 0; i < wild; ++i) {
+    low = low * 10;
+    high = high * 10 + 9;
+  }
   for (const AiRow& row : kAiTable) {
-    if (row.First.size() != pattern.size()) continue;
-    for (int ai = Number(row.First); ai <= Number(row.Last); ++ai) {
-      bool matches = true;
-      for (std::size_t i = pattern.size(), rest = ai; i-- > 0; rest /= 10)
-        matches = matches && (pattern[i] == 'n' || pattern[i] - '0' == static_cast<int>(rest % 10));
-      if (matches) return true;
-    }
+    if (row.First.size() == pattern.size() && Number(row.First) <= high && low <= Number(row.Last))
+      return true;
   }
   return false;
 }
