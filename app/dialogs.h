@@ -3,7 +3,9 @@
 // default error handler reach them only through TDialogs, so tests can replace them and never
 // block on a modal window.
 
+#include <QPointer>
 #include <QString>
+#include <QWidget>
 #include <optional>
 
 namespace bars::app {
@@ -23,14 +25,23 @@ class TDialogs {
   virtual std::optional<QString> AskSaveFileName(const QString& filter, const QString& suffix) = 0;
 };
 
-// The real boxes and dialog (QMessageBox, QFileDialog), parented to the active window.
+// The real boxes and dialog (QMessageBox, QFileDialog), parented to their owner window: a
+// window that is not the active one at the time (none is, once a box has closed and no window
+// manager activates the next) would leave them as top-level windows of their own.
 class TQtDialogs final : public TDialogs {
  public:
+  // Parents every box and dialog to `owner` from now on; nullptr (or `owner` destroyed) leaves
+  // them without a parent.
+  void SetOwner(QWidget* owner) noexcept { owner_ = owner; }
+
   void Information(const QString& text) override;
   void Warning(const QString& text) override;
   void Error(const QString& text) override;
   // Does not ask before overwriting an existing file: saving replaces it.
   std::optional<QString> AskSaveFileName(const QString& filter, const QString& suffix) override;
+
+ private:
+  QPointer<QWidget> owner_;
 };
 
 }  // namespace bars::app
