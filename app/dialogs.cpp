@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QRegularExpression>
 
 namespace bars::app {
 
@@ -23,6 +24,13 @@ std::optional<QString> TQtDialogs::AskSaveFileName(const QString& filter, const 
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setNameFilter(filter);
   dialog.setDefaultSuffix(suffix);
+  // With several filters, a bare name takes the extension of the one picked.
+  QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                   [&dialog](const QString& picked) {
+                     static const QRegularExpression pattern(QStringLiteral("\\*\\.(\\w+)"));
+                     const QRegularExpressionMatch match = pattern.match(picked);
+                     if (match.hasMatch()) dialog.setDefaultSuffix(match.captured(1));
+                   });
   dialog.setOption(QFileDialog::DontConfirmOverwrite);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return dialog.selectedFiles().constFirst();

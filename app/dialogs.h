@@ -21,7 +21,8 @@ class TDialogs {
   // The same with the error icon: the default handler's box.
   virtual void Error(const QString& text) = 0;
   // Asks for the name of a file to write, offering only files that match `filter` (such as
-  // "Bitmaps (*.bmp)"); a name typed without extension gets `suffix`. nullopt when cancelled.
+  // "Bitmaps (*.bmp)", or several separated by ";;"); a name typed without extension gets
+  // `suffix`, or the extension of the filter the user picked. nullopt when cancelled.
   virtual std::optional<QString> AskSaveFileName(const QString& filter, const QString& suffix) = 0;
 };
 
