@@ -174,6 +174,7 @@ void TForm1::FormCreate() {
 
 void TForm1::BarcodeChange() {
   Image = QImage();
+  drawn_ = false;
   try {
     // Height first, then Width: reading Width encodes the text and raises on bad data.
     const std::int32_t height = barcode_.Height();
@@ -190,6 +191,7 @@ void TForm1::BarcodeChange() {
     SetFailure(ExceptionMessage(std::current_exception()));
     throw;
   }
+  drawn_ = true;
   SetFailure(QString());
 }
 
@@ -201,6 +203,9 @@ void TForm1::Change(void (TForm1::*handler)()) {
     SetFailure(ExceptionMessage(std::current_exception()));
     throw;
   }
+  // A good change that left the barcode as it was (the refused character deleted again) mends
+  // such a failure, but not a drawing that failed and was not redone.
+  if (drawn_ && !failure_.isEmpty()) SetFailure(QString());
 }
 
 void TForm1::SetFailure(const QString& failure) {

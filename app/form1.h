@@ -75,6 +75,7 @@ class TForm1 : public QWidget {
   TBarcode barcode_;
   QImage Image;  // never shown; only its bitmap matters
   QString failure_;
+  bool drawn_ = false;  // the last redraw finished
 
   // Child widgets, owned by the window.
   QLabel* Label1 = nullptr;
