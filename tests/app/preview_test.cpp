@@ -80,6 +80,13 @@ TEST_F(Preview, FollowsEveryChangePixelForPixelAtEachZoom) {
   }
   EXPECT_GE(zooms.size(), 3u);
   EXPECT_TRUE(zooms.count(1));  // the widest is not shrunk
+
+  // Closing it changes nothing else; the menu item is no longer ticked.
+  const QImage picture = form->Picture();
+  preview->close();
+  EXPECT_FALSE(Control<QAction>("actPreview")->isChecked());
+  EXPECT_TRUE(form->isVisible());
+  EXPECT_EQ(form->Picture(), picture);
 }
 
 TEST_F(Preview, ShowsTheFailureUnderThePictureAsItStandsAndRecovers) {

@@ -54,7 +54,8 @@ alive() { kill -0 "$app_pid" 2>/dev/null; }
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
 xvfb_pid=$!
 wait_for 10 test -s "$work/display" || fail "Xvfb did not start"
-export DISPLAY=":$(cat "$work/display")"
+DISPLAY=":$(cat "$work/display")"
+export DISPLAY
 export QT_QPA_PLATFORM=xcb
 
 "$app" >"$work/app.log" 2>&1 &
@@ -63,7 +64,7 @@ title='Utilit.+ Barcode'
 wait_for 10 shown "$title" || fail "no window"
 form=$(window "$title")
 eval "$(xdotool getwindowgeometry --shell "$form")"
-[ "$WIDTH" = 364 ] && [ "$HEIGHT" = 59 ] || fail "window is ${WIDTH}x$HEIGHT"
+[ "${WIDTH}x$HEIGHT" = 364x59 ] || fail "window is ${WIDTH}x$HEIGHT"
 click() { xdotool mousemove $((X + $1)) $((Y + $2)) click 1; }
 
 # Code, then Copia; its box closed with Return.
