@@ -119,19 +119,28 @@ void TPreview::Show(const QImage& picture, const QString& failure) {
 }
 
 void TPreview::Open() {
-  const QScreen* screen = parentWidget() ? parentWidget()->screen() : this->screen();
   FitToContents();
-  if (!placed_ && parentWidget() && screen) {
+  if (!placed_ && parentWidget()) {
     const QRect owner = parentWidget()->frameGeometry();
-    const QRect area = screen->availableGeometry();
-    QPoint at(owner.left(), owner.bottom() + 1 + kGap);
-    at.setX(std::clamp(at.x(), area.left(), std::max(area.left(), area.right() + 1 - width())));
-    at.setY(std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() + 1 - height())));
-    move(at);
+    move(owner.left(), owner.bottom() + 1 + kGap);
     placed_ = true;
   }
+  KeepOnScreen();
   show();
   raise();
+}
+
+void TPreview::KeepOnScreen() {
+  const QScreen* screen = this->screen();
+  if (!screen) return;
+  const QRect area = screen->availableGeometry();
+  const QRect frame = frameGeometry();
+  const int x = std::clamp(frame.left(), area.left(),
+                           std::max(area.left(), area.right() + 1 - frame.width()));
+  const int y =
+      std::clamp(frame.top(), area.top(), std::max(area.top(), area.bottom() + 1 - frame.height()));
+  if (x != frame.left() || y != frame.top())
+    move(pos() + QPoint(x - frame.left(), y - frame.top()));
 }
 
 void TPreview::closeEvent(QCloseEvent* event) {
@@ -152,6 +161,8 @@ void TPreview::FitToContents() {
     width = std::min(width + scroll_->verticalScrollBar()->sizeHint().width(), most.width());
   }
   resize(width, height + messageHeight);
+  // Grown by a longer code, it moves back rather than run off the screen.
+  if (placed_) KeepOnScreen();
 }
 
 }  // namespace bars::app

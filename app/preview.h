@@ -40,6 +40,7 @@ class TPreview : public QWidget {
 
  private:
   void FitToContents();
+  void KeepOnScreen();
 
   QWidget* view_ = nullptr;  // paints the enlarged picture
   QScrollArea* scroll_ = nullptr;
