@@ -52,26 +52,33 @@ TEST(Utility, BoxesAndTheSaveDialogBelongToTheWindowAndClosingThemKeepsItRunning
   QWidget* form = nullptr;
   std::vector<QWidget*> owners;  // the parent of each modal window met
   bool ranToTheEnd = false;
+  const auto edit = [&] { return form->findChild<QLineEdit*>(QStringLiteral("Edit1")); };
+  const auto click = [&](const char* button) {
+    Later([&form, button] { form->findChild<QPushButton*>(QString::fromLatin1(button))->click(); });
+  };
   // Each step waits for its moment; it returns true once done.
+  const auto whenNoModal = [](std::function<void()> act) -> std::function<bool()> {
+    return [act] {
+      if (QApplication::activeModalWidget()) return false;
+      act();
+      return true;
+    };
+  };
+  const auto answerBox = [&] {
+    QMessageBox* box = Modal<QMessageBox>();
+    if (box) owners.push_back(box->parentWidget());
+    if (box) box->accept();
+    return box != nullptr;
+  };
   const std::vector<std::function<bool()>> steps = {
       [&] {
         if (!(form = Form())) return false;
-        QTest::keyClicks(form->findChild<QLineEdit*>(QStringLiteral("Edit1")), "4006381");
-        Later([&] { form->findChild<QPushButton*>(QStringLiteral("bCopy"))->click(); });
+        QTest::keyClicks(edit(), "4006381");
+        click("bCopy");
         return true;
       },
-      [&] {
-        QMessageBox* box = Modal<QMessageBox>();
-        if (!box) return false;
-        owners.push_back(box->parentWidget());
-        box->accept();
-        return true;
-      },
-      [&] {
-        if (QApplication::activeModalWidget()) return false;
-        Later([&] { form->findChild<QPushButton*>(QStringLiteral("bSave"))->click(); });
-        return true;
-      },
+      answerBox,
+      whenNoModal([&] { click("bSave"); }),
       [&] {
         QFileDialog* dialog = Modal<QFileDialog>();
         if (!dialog) return false;
@@ -80,27 +87,15 @@ TEST(Utility, BoxesAndTheSaveDialogBelongToTheWindowAndClosingThemKeepsItRunning
         static_cast<QDialog*>(dialog)->accept();  // as the Save button does
         return true;
       },
-      [&] {
-        if (QApplication::activeModalWidget()) return false;
-        // A letter for EAN-13: the default handler's error box.
-        Later([&] { QTest::keyClick(form->findChild<QLineEdit*>(QStringLiteral("Edit1")), 'x'); });
-        return true;
-      },
-      [&] {
-        QMessageBox* box = Modal<QMessageBox>();
-        if (!box) return false;
-        owners.push_back(box->parentWidget());
-        box->accept();
-        return true;
-      },
-      [&] {
-        if (QApplication::activeModalWidget()) return false;
+      // A letter for EAN-13: the default handler's error box.
+      whenNoModal([&] { Later([&] { QTest::keyClick(edit(), 'x'); }); }),
+      answerBox,
+      whenNoModal([&] {
         // Give a quit posted by the last close its chance to arrive first.
         QTest::qWait(100);
         ranToTheEnd = true;
         form->close();
-        return true;
-      },
+      }),
   };
   std::size_t next = 0;
   QTimer script;
