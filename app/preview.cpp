@@ -97,6 +97,7 @@ TPreview::TPreview(QWidget* owner) : QWidget(owner) {
   message_ = new QLabel(this);
   message_->setObjectName(QStringLiteral("PreviewMessage"));
   message_->setWordWrap(true);
+  message_->setTextFormat(Qt::PlainText);  // it may quote what was typed
   message_->setContentsMargins(kMargin, 0, kMargin, kMargin);
   QPalette red = message_->palette();
   red.setColor(QPalette::WindowText, kFailure);
