@@ -91,6 +91,13 @@ void TApplication::SetDialogs(TDialogs* dialogs) noexcept {
   dialogs_ = dialogs ? dialogs : &realDialogs_;
 }
 
+void TApplication::SetMainWindow(QWidget* window) {
+  realDialogs_.SetOwner(window);
+  // A box or the save dialog left without a parent would count as the last ordinary window, and
+  // closing it would end the program; the window itself is a tool window and does not count.
+  setQuitOnLastWindowClosed(false);
+}
+
 void DeliverException(std::exception_ptr error) noexcept {
   if (TApplication* app = TApplication::Instance()) {
     app->Deliver(std::move(error));

@@ -50,6 +50,10 @@ class TApplication : public QApplication {
   // ones.
   void SetDialogs(TDialogs* dialogs) noexcept;
 
+  // Makes `window` the program's main window: the real boxes and dialogs belong to it, and
+  // closing any other window no longer ends the program (the caller ends it with `window`).
+  void SetMainWindow(QWidget* window);
+
  private:
   TQtDialogs realDialogs_;
   TDialogs* dialogs_ = &realDialogs_;

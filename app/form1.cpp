@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QLabel>
@@ -13,8 +14,10 @@
 #include <stdexcept>
 
 #include "application.h"
+#include "commands.h"
 #include "picture.h"
 #include "qt_canvas.h"
+#include "render.h"
 
 namespace bars::app {
 namespace {
@@ -29,6 +32,9 @@ constexpr int kMaxTextLength = 255;
 
 const QString kBitmapDescription = QStringLiteral("Bitmaps");
 const QString kBitmapSuffix = QStringLiteral("bmp");
+// "Salva come...": the format follows the file name's extension.
+const QString kSaveAsFilter = QStringLiteral("PNG (*.png);;SVG (*.svg);;Bitmaps (*.bmp)");
+const QString kSaveAsSuffix = QStringLiteral("png");
 
 // `w` named `name` at `geometry` in the parent's client coordinates.
 template <typename W>
@@ -72,6 +78,10 @@ TForm1::TForm1(TDialogs& dialogs, QWidget* parent) : QWidget(parent), dialogs_(d
   setFixedSize(kClientWidth, kClientHeight);
   CreateControls();
   ConnectHandlers();
+  InstallCommands(*this, {Edit1, ComboBox1},
+                  {[this] { RunHandler([this] { bCopyClick(); }); },
+                   [this] { RunHandler([this] { bSaveClick(); }); },
+                   [this] { RunHandler([this] { SaveAsClick(); }); }});
   CenterOnScreen();
   RunHandler([this] { FormCreate(); });
 }
@@ -126,11 +136,14 @@ void TForm1::ConnectHandlers() {
   const auto bind = [this](auto* sender, auto signal, void (TForm1::*handler)()) {
     connect(sender, signal, this, [this, handler] { RunHandler([&] { (this->*handler)(); }); });
   };
-  bind(Edit1, &QLineEdit::textChanged, &TForm1::Edit1Change);
+  const auto bindChange = [this](auto* sender, auto signal, void (TForm1::*handler)()) {
+    connect(sender, signal, this, [this, handler] { RunHandler([&] { Change(handler); }); });
+  };
+  bindChange(Edit1, &QLineEdit::textChanged, &TForm1::Edit1Change);
   // Picking an item, not typing into the list's field, changes the type.
-  bind(ComboBox1, &QComboBox::activated, &TForm1::ComboBox1Click);
-  bind(cbText, &QCheckBox::toggled, &TForm1::cbTextClick);
-  bind(cbCheckSum, &QCheckBox::toggled, &TForm1::cbCheckSumClick);
+  bindChange(ComboBox1, &QComboBox::activated, &TForm1::ComboBox1Click);
+  bindChange(cbText, &QCheckBox::toggled, &TForm1::cbTextClick);
+  bindChange(cbCheckSum, &QCheckBox::toggled, &TForm1::cbCheckSumClick);
   bind(bSave, &QPushButton::clicked, &TForm1::bSaveClick);
   bind(bCopy, &QPushButton::clicked, &TForm1::bCopyClick);
 }
@@ -161,17 +174,43 @@ void TForm1::FormCreate() {
 
 void TForm1::BarcodeChange() {
   Image = QImage();
-  // Height first, then Width: reading Width encodes the text and raises on bad data.
-  const std::int32_t height = barcode_.Height();
-  const std::int32_t width = barcode_.Width();
-  QImage bitmap = NewWhiteBitmap(width, height);
+  drawn_ = false;
   try {
-    PaintBarcode(bitmap);
+    // Height first, then Width: reading Width encodes the text and raises on bad data.
+    const std::int32_t height = barcode_.Height();
+    const std::int32_t width = barcode_.Width();
+    QImage bitmap = NewWhiteBitmap(width, height);
+    try {
+      PaintBarcode(bitmap);
+    } catch (...) {
+      Image = std::move(bitmap);  // keeps what was drawn before the failure
+      throw;
+    }
+    Image = std::move(bitmap);
   } catch (...) {
-    Image = std::move(bitmap);  // keeps what was drawn before the failure
+    SetFailure(ExceptionMessage(std::current_exception()));
     throw;
   }
-  Image = std::move(bitmap);
+  drawn_ = true;
+  SetFailure(QString());
+}
+
+void TForm1::Change(void (TForm1::*handler)()) {
+  try {
+    (this->*handler)();
+  } catch (...) {
+    // Also what fails before the barcode is touched, such as a character it cannot take.
+    SetFailure(ExceptionMessage(std::current_exception()));
+    throw;
+  }
+  // A good change that left the barcode as it was (the refused character deleted again) mends
+  // such a failure, but not a drawing that failed and was not redone.
+  if (drawn_ && !failure_.isEmpty()) SetFailure(QString());
+}
+
+void TForm1::SetFailure(const QString& failure) {
+  failure_ = failure;
+  emit PictureChanged();
 }
 
 void TForm1::PaintBarcode(QImage& bitmap) {
@@ -224,6 +263,28 @@ void TForm1::bSaveClick() {
   const std::optional<QString> path = dialogs_.AskSaveFileName(filter, kBitmapSuffix);
   if (!path) return;
   SaveBmp(Image, *path);
+}
+
+void TForm1::SaveAsClick() {
+  if (Image.isNull()) {
+    dialogs_.Warning(QStringLiteral("Nessuna immagine da salvare"));
+    return;
+  }
+  const std::optional<QString> path = dialogs_.AskSaveFileName(kSaveAsFilter, kSaveAsSuffix);
+  if (!path) return;
+  const QString suffix = QFileInfo(*path).suffix().toLower();
+  if (suffix == QStringLiteral("png")) {
+    SaveImage(Image, *path, "PNG");
+  } else if (suffix == kBitmapSuffix) {
+    SaveBmp(Image, *path);
+  } else if (suffix == QStringLiteral("svg")) {
+    // Drawn again as vectors. After a failed drawing the barcode fails here again, and its
+    // message says so rather than a picture that differs from the bitmap.
+    SaveData(RenderSvg(barcode_), *path);
+  } else {
+    dialogs_.Warning(
+        QStringLiteral("Formato non previsto: il nome deve finire in .png, .svg o .bmp"));
+  }
 }
 
 }  // namespace bars::app

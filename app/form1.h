@@ -1,7 +1,8 @@
 #pragma once
 // TForm1: the utility's only window. It owns one barcode, copies the controls' states into its
 // properties and repaints an off-screen picture whenever the barcode reports a change; "Copia"
-// puts the picture on the clipboard and "Salva" writes it as a BMP file.
+// puts the picture on the clipboard and "Salva" writes it as a BMP file. Its context menu and
+// shortcuts (commands.h) add the preview and "Salva come...".
 
 #include <QImage>
 #include <QWidget>
@@ -32,8 +33,14 @@ class TForm1 : public QWidget {
   const QImage& Picture() const noexcept { return Image; }
   // The barcode behind the controls.
   TBarcode& Barcode() noexcept { return barcode_; }
+  // Why the last change failed, as the error box says it; empty once the picture has been
+  // drawn again.
+  const QString& Failure() const noexcept { return failure_; }
 
  signals:
+  // The picture or the failure changed: after every redraw and every failed change.
+  void PictureChanged();
+
   // The window was closed. A tool window does not end the application by closing, so the
   // program's entry ends it on this.
   void Closed();
@@ -55,6 +62,11 @@ class TForm1 : public QWidget {
   void cbCheckSumClick();
   void bCopyClick();
   void bSaveClick();
+  void SaveAsClick();
+
+  // Runs a change handler; its failure becomes the Failure() before it travels on.
+  void Change(void (TForm1::*handler)());
+  void SetFailure(const QString& failure);
 
   // Paints the barcode onto `bitmap`, which is exactly Width x Height.
   void PaintBarcode(QImage& bitmap);
@@ -62,6 +74,8 @@ class TForm1 : public QWidget {
   TDialogs& dialogs_;
   TBarcode barcode_;
   QImage Image;  // never shown; only its bitmap matters
+  QString failure_;
+  bool drawn_ = false;  // the last redraw finished
 
   // Child widgets, owned by the window.
   QLabel* Label1 = nullptr;

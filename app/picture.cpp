@@ -33,14 +33,30 @@ QImage NewWhiteBitmap(std::int32_t width, std::int32_t height) {
 }
 
 void SaveBmp(const QImage& image, const QString& path) {
+  SaveImage(image, path, "BMP");
+}
+
+void SaveImage(const QImage& image, const QString& path, const char* format) {
   QSaveFile file(path);
   // Where no temporary file can be made beside the target, write the target itself.
   file.setDirectWriteFallback(true);
   if (!file.open(QIODevice::WriteOnly)) NotSaved(path, file.errorString());
-  QImageWriter writer(&file, "BMP");
+  QImageWriter writer(&file, format);
   if (!writer.write(image)) {
     file.cancelWriting();
     NotSaved(path, writer.errorString());
+  }
+  if (!file.commit()) NotSaved(path, file.errorString());
+}
+
+void SaveData(const QByteArray& data, const QString& path) {
+  QSaveFile file(path);
+  file.setDirectWriteFallback(true);
+  if (!file.open(QIODevice::WriteOnly)) NotSaved(path, file.errorString());
+  if (file.write(data) != data.size()) {
+    const QString reason = file.errorString();
+    file.cancelWriting();
+    NotSaved(path, reason);
   }
   if (!file.commit()) NotSaved(path, file.errorString());
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The off-screen picture's bitmap: making it and writing it to a file.
 
+#include <QByteArray>
 #include <QImage>
 #include <QString>
 #include <cstdint>
@@ -20,5 +21,11 @@ QImage NewWhiteBitmap(std::int32_t width, std::int32_t height);
 // stays untouched when writing fails. Raises std::runtime_error with the path and the toolkit's
 // reason.
 void SaveBmp(const QImage& image, const QString& path);
+
+// The same in the toolkit's image `format` ("BMP", "PNG").
+void SaveImage(const QImage& image, const QString& path, const char* format);
+
+// Writes `data` to `path` as it is, replacing any file there as SaveBmp does; raises as SaveBmp.
+void SaveData(const QByteArray& data, const QString& path);
 
 }  // namespace bars::app

@@ -15,9 +15,10 @@ install_missing() {
 }
 
 # Qt 6 for the canvas and the window (Svg for vector pictures), a font for the printed code,
-# and a virtual display for running the window without a screen; Google Benchmark and libzint
-# for the benchmarks; ZXing-C++ as the independent reader in the tests; pkg-config for the
-# installed-package test.
+# and a virtual display for running the window without a screen; xdotool, xclip and ImageMagick
+# to drive the window on that display and look at its screen in the tests; Google Benchmark and
+# libzint for the benchmarks; ZXing-C++ as the independent reader in the tests; pkg-config for
+# the installed-package test.
 BUILD_PACKAGES=(cmake g++ make libgtest-dev qt6-base-dev qt6-svg-dev fonts-dejavu-core xvfb xauth
-  libbenchmark-dev libzint-dev libzxing-dev pkg-config)
+  xdotool xclip imagemagick libbenchmark-dev libzint-dev libzxing-dev pkg-config)
 SANITIZER_PACKAGES=(clang libclang-rt-14-dev)
