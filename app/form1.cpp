@@ -16,7 +16,6 @@
 #include "application.h"
 #include "commands.h"
 #include "picture.h"
-#include "qt_canvas.h"
 #include "render.h"
 
 namespace bars::app {
@@ -214,10 +213,9 @@ void TForm1::SetFailure(const QString& failure) {
 }
 
 void TForm1::PaintBarcode(QImage& bitmap) {
-  // The canvas made for the bitmap writes upright bars straight into it: every keystroke
-  // redraws the whole symbol.
-  TQtCanvas canvas(bitmap);
-  barcode_.PaintTo(canvas);
+  // The window's frame: the box at (Left, Top), cut at the bitmap's edges. Upright bars go
+  // straight into the bitmap: every keystroke redraws the whole symbol.
+  PaintPicture(bitmap, barcode_, BoxGeometry(barcode_, bitmap.size()));
 }
 
 void TForm1::Edit1Change() {

@@ -11,9 +11,11 @@
 #include <QRectF>
 #include <QString>
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstdlib>
 #include <optional>
+#include <vector>
 
 namespace bars {
 namespace {
@@ -62,6 +64,13 @@ inline std::optional<QRect> UprightRectOf(std::span<const TPoint> p) {
                QPoint(std::max(p[0].X, p[2].X), std::max(p[0].Y, p[2].Y)));
 }
 
+// `value` moved by `by`, held at the ends of the 32-bit range: a point beyond them lies
+// billions of pixels away from any picture, on whichever side it was.
+std::int32_t Shifted(std::int32_t value, int by) {
+  return static_cast<std::int32_t>(
+      std::clamp<std::int64_t>(std::int64_t{value} + by, INT32_MIN, INT32_MAX));
+}
+
 }  // namespace
 
 std::optional<QRect> UprightRect(std::span<const TPoint> points) {
@@ -93,6 +102,26 @@ QFont ToQFont(const TFont& font) {
 }
 
 void TQtCanvas::Polygon(std::span<const TPoint> points) {
+  if (offset_.isNull()) {
+    PolygonAt(points);
+    return;
+  }
+  // Bars have four corners: no allocation for them.
+  std::array<TPoint, 4> corners;
+  std::vector<TPoint> many;
+  std::span<TPoint> moved;
+  if (points.size() <= corners.size()) {
+    moved = std::span<TPoint>(corners.data(), points.size());
+  } else {
+    many.resize(points.size());
+    moved = many;
+  }
+  for (std::size_t i = 0; i < points.size(); ++i)
+    moved[i] = {Shifted(points[i].X, offset_.x()), Shifted(points[i].Y, offset_.y())};
+  PolygonAt(moved);
+}
+
+void TQtCanvas::PolygonAt(std::span<const TPoint> points) {
   // One-colour upright elements (every element at a right angle) are plain pixel rectangles.
   if (Pen().Color() == Brush().Color() && Pen().Width() <= 1) {
     if (const auto rect = UprightRectOf(points)) {
@@ -136,6 +165,8 @@ void TQtCanvas::Polygon(std::span<const TPoint> points) {
 
 void TQtCanvas::TextOut(std::int32_t x, std::int32_t y, const std::string& text) {
   band_.Flush();
+  x = Shifted(x, offset_.x());
+  y = Shifted(y, offset_.y());
   const QFont font = ToQFont(Font());
   QPainter& painter = ActivePainter();
   const QFontMetrics metrics(font, painter.device());

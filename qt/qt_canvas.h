@@ -12,6 +12,7 @@
 #include <QFont>
 #include <QImage>
 #include <QPainter>
+#include <QPoint>
 #include <QRect>
 #include <memory>
 #include <optional>
@@ -39,10 +40,12 @@ class TQtCanvas : public TCanvas {
  public:
   // Draws with `painter`, which must stay open on its device while the canvas is used. The
   // painter's own pen, brush, font and hints are left as they were after every call.
-  explicit TQtCanvas(QPainter& painter) : painter_(&painter) {}
+  // Every position drawn is moved by `offset` first (a picture's own origin): a painter
+  // transform would do the same but take upright bars off the fast path.
+  explicit TQtCanvas(QPainter& painter, QPoint offset = {}) : painter_(&painter), offset_(offset) {}
   // Draws on `image`, opening a painter on it only when something needs one (text, slanted
   // bars): upright bars go straight into a 32-bit image. The image must outlive the canvas.
-  explicit TQtCanvas(QImage& image) : image_(&image) {}
+  explicit TQtCanvas(QImage& image, QPoint offset = {}) : image_(&image), offset_(offset) {}
   ~TQtCanvas() override { band_.Flush(); }
 
   // Fills the polygon in the brush colour and outlines it with the pen, without
@@ -71,12 +74,14 @@ class TQtCanvas : public TCanvas {
                          const QString& text);
 
  private:
+  void PolygonAt(std::span<const TPoint> points);
   QPainter& ActivePainter();
   QPaintDevice* Device() const;
 
   QPainter* painter_ = nullptr;      // the painter drawn with; opened on demand on image_
   QImage* image_ = nullptr;          // set when the canvas was made for an image
   std::unique_ptr<QPainter> owned_;  // the painter opened on image_
+  QPoint offset_;
   TPixelBand band_;
 };
 
