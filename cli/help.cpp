@@ -40,11 +40,13 @@ Geometry and look:
                            Default 2.0.   e.g. --ratio 2.5
       --height N           bar height in pixels, 1..32767. Default 50.
                              e.g. --height 80
-      --angle DEG          turn, counter-clockwise. Default 0.   e.g. --angle 90
+      --angle DEG          turn, counter-clockwise; the picture holds the whole turned
+                           symbol (see --quiet-zones). Default 0.   e.g. --angle 90
       --show-text none|code|type|both
                            human-readable text: the code, the type name or both. The type
-                           name is written above the bars, as the window writes it, so the
-                           picture cuts it off. Default none.   e.g. --show-text code
+                           name is written above the bars, as the window writes it; with
+                           --quiet-zones none the picture cuts it off. Default none.
+                             e.g. --show-text code
       --text-position top-left|top-right|top-center|bottom-left|bottom-right|bottom-center
                            where the code is written. Default bottom-center.
                              e.g. --text-position top-left
@@ -53,13 +55,44 @@ Geometry and look:
       --font FAMILY        font of the text. Default the system's sans face.
                              e.g. --font "DejaVu Sans Mono"
       --font-size PT       its size in points, 1..500. Default 8.   e.g. --font-size 10
-      --margin PX          white quiet zone on every side of the picture, 0..10000.
-                           Default 0.   e.g. --margin 10
+      --margin PX          white pixels added on every side of the picture, around the
+                           quiet zones, 0..10000. Default 0.   e.g. --margin 10
+
+Print size:
+      --quiet-zones standard|none
+                           standard: the picture holds the whole drawing (a turned symbol,
+                           its text) with the standard's least quiet zones before and after
+                           the symbol, in modules of Modul, turned with it:
+                             EAN-13 11 and 7, EAN-8 7 and 7, UPC-A 9 and 9, UPC-E 9 and 7,
+                             an attached add-on 5 after it, the add-ons alone 7 and 5 (GS1
+                             General Specifications); Code 128 and GS1-128 10 (ISO/IEC
+                             15417), Code 39 10 (ISO/IEC 16388), Code 93 10 (AIM USS-93),
+                             2 of 5 10 (ISO/IEC 16390), Codabar 10 (AIM USS-Codabar), MSI 12,
+                             PostNet 9 (1/8 inch at 22 bars an inch).
+                           none: the bare Width x Height box of the utility's window, what
+                           the barcode draws outside it cut off. Default standard.
+                             e.g. --quiet-zones none
+      --dpi N              the printer's resolution in dots per inch, 1..10000: written into
+                           PNG and BMP files, and the page size of SVG and PDF (one picture
+                           pixel a dot). Default 96.   e.g. --dpi 300
+      --xdim MM            the X-dimension (narrowest element) in millimetres: sets Modul to
+                           the whole pixels nearest to it at --dpi. A note on standard error
+                           says when that is more than 10 % off; below one pixel is refused.
+                           For EAN/UPC a warning tells when it is outside GS1's 80 % to 200 %
+                           of 0.330 mm. Excludes --modul.   e.g. --dpi 300 --xdim 0.33
+      --bar-height-mm MM   the bar height in millimetres: sets Height likewise. Excludes
+                           --height.   e.g. --dpi 300 --bar-height-mm 22.85
+      --verify             (built with ZXing-C++) read every picture back with ZXing-C++ before it is written; when
+                           the reader's content differs from what was encoded, fail with both
+                           (exit 1) and write nothing for that code. Types ZXing-C++ does not
+                           read (Industrial and Matrix 2 of 5, MSI, PostNet, the add-ons
+                           alone) are said once and written.   e.g. --verify -o label.png
 
 Output (exactly one):
-  -o, --output FILE        the picture, Width x Height pixels plus the margin; its format by
-                           the extension: .bmp, .png or .svg; - writes PNG to standard output.
-                             e.g. -o label.png   -o label.svg   -o - > label.png
+  -o, --output FILE        the picture; its format by the extension: .bmp, .png, .svg or .pdf
+                           (vector bars at the size --dpi gives); - writes PNG to standard
+                           output. A file appears whole or not at all.
+                             e.g. -o label.png   -o label.pdf   -o - > label.png
       --pattern            print the module pattern, one line.
                              e.g. --pattern -d 400638133393
       --json               print {"type","text","pattern","width","height","ratio"} as one
@@ -73,6 +106,11 @@ Batch:
                            or null for a line that failed); --output takes a file name with
                            %n for the line number (%% for a %). A failing line is reported
                            on standard error as "line N: <message>"; the others go on.
+                           Every file appears whole or not at all, even when the run is
+                           killed: it is written unnamed and named once complete. The files
+                           are flushed to the disk once, at the end of the run, not one by
+                           one: after a system crash during a batch, files of that batch may
+                           be missing or empty.
                              e.g. --batch codes.txt -o "label-%n.png"
                                   printf '12\n3456\n' | barcode-cli -t Code128C --batch - --json
 

@@ -1,9 +1,11 @@
-// barcode-cli: the barcode engine on the command line. Pictures are drawn as the utility's
-// window draws them (see qt/render.h); --pattern and --json need no Qt at all.
+// barcode-cli: the barcode engine on the command line. It links the engine alone: pictures are
+// drawn by the picture module (see picture_maker.h), loaded for the first one, so that
+// --pattern and --json start without Qt.
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <exception>
+#include <memory>
 #include <new>
 #include <string>
 #include <string_view>
@@ -11,8 +13,9 @@
 
 #include "bars.h"
 #include "help.h"
+#include "module.h"
 #include "options.h"
-#include "picture.h"
+#include "output.h"
 #include "report.h"
 
 namespace bars::cli {
@@ -42,10 +45,18 @@ void ReportLine(std::string message) {
   std::fwrite(message.data(), 1, message.size(), stderr);
 }
 
+// Where pictures go: the module that draws them, loaded before the first, and the files.
+struct PictureSink {
+  std::unique_ptr<TPictureMaker> maker;
+  TPicture picture;
+  TFileWriter files;
+  bool toldUnchecked = false;
+};
+
 // Produces the output for one code. Raises bars::Exception when it cannot be encoded or drawn
 // and OutputError when it cannot be written; nothing is written then.
 void Produce(const Options& options, const std::string& text, const std::string& outputPath,
-             OffscreenGui& gui) {
+             PictureSink& sink) {
   TBarcode barcode;
   Configure(barcode, options, text);
   switch (options.output) {
@@ -56,11 +67,18 @@ void Produce(const Options& options, const std::string& text, const std::string&
       WriteStdout(JsonRecord(barcode) + '\n');
       break;
     case Output::Picture: {
-      gui.Ensure();
-      const QByteArray bytes = EncodePicture(barcode, options.format, options.margin);
+      TPicture& picture = sink.picture;
+      sink.maker->Make(barcode, picture);
+      if (!picture.failure.empty()) throw OutputError(picture.failure);
+      if (picture.unchecked && !sink.toldUnchecked) {
+        sink.toldUnchecked = true;
+        ReportLine("barcode-cli: --verify: ZXing-C++ does not read " + barcode.GetTypName() +
+                   "; its pictures are written unchecked");
+      }
       if (outputPath == "-") {
-        WriteStdout(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-      } else if (const std::string failure = WriteFile(outputPath, bytes); !failure.empty()) {
+        WriteStdout(picture.bytes);
+      } else if (const std::string failure = sink.files.Write(outputPath, picture.bytes);
+                 !failure.empty()) {
         throw OutputError(failure);
       }
       break;
@@ -72,9 +90,9 @@ void Produce(const Options& options, const std::string& text, const std::string&
 
 // Runs Produce and returns "" or the message of its failure.
 std::string TryProduce(const Options& options, const std::string& text,
-                       const std::string& outputPath, OffscreenGui& gui) {
+                       const std::string& outputPath, PictureSink& sink) {
   try {
-    Produce(options, text, outputPath, gui);
+    Produce(options, text, outputPath, sink);
     return "";
   } catch (const Exception& e) {
     return e.Message();
@@ -118,7 +136,7 @@ std::string ReadBatch(const std::string& path) {
   return content;
 }
 
-int RunBatch(const Options& options, OffscreenGui& gui) {
+int RunBatch(const Options& options, PictureSink& sink) {
   std::vector<std::string> lines;
   try {
     lines = SplitLines(ReadBatch(*options.batch));
@@ -132,7 +150,7 @@ int RunBatch(const Options& options, OffscreenGui& gui) {
     const std::string outputPath = options.output == Output::Picture
                                        ? BatchOutputPath(options.outputPath, number)
                                        : std::string();
-    const std::string failure = TryProduce(options, lines[i], outputPath, gui);
+    const std::string failure = TryProduce(options, lines[i], outputPath, sink);
     if (failure.empty()) continue;
     failed = true;
     ReportLine("line " + std::to_string(number) + ": " + failure);
@@ -149,8 +167,8 @@ int RunBatch(const Options& options, OffscreenGui& gui) {
   return failed ? kExitFailure : 0;
 }
 
-int RunOne(const Options& options, OffscreenGui& gui) {
-  const std::string failure = TryProduce(options, options.data, options.outputPath, gui);
+int RunOne(const Options& options, PictureSink& sink) {
+  const std::string failure = TryProduce(options, options.data, options.outputPath, sink);
   if (failure.empty()) return 0;
   ReportLine(failure);
   return kExitFailure;
@@ -182,8 +200,23 @@ int Run(int argc, char** argv) {
     ReportLine(e.what());
     return kExitFailure;
   }
-  OffscreenGui gui;
-  return options.batch ? RunBatch(options, gui) : RunOne(options, gui);
+  for (const std::string& note : options.notes) ReportLine(note);
+  PictureSink sink;
+  if (options.output == Output::Picture) {
+    try {
+      sink.maker = LoadPictureMaker(PictureSettings(options));
+    } catch (const ModuleError& e) {
+      ReportLine(e.what());
+      return kExitFailure;
+    }
+  }
+  int status = options.batch ? RunBatch(options, sink) : RunOne(options, sink);
+  // One flush for every file of the run, after the last.
+  if (const std::string failure = sink.files.Sync(); !failure.empty()) {
+    ReportLine(failure);
+    status = kExitFailure;
+  }
+  return status;
 }
 
 }  // namespace

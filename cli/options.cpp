@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <string_view>
 #include <system_error>
 
@@ -29,6 +30,11 @@ enum class Opt : std::uint8_t {
   Font,
   FontSize,
   Margin,
+  QuietZones,
+  Dpi,
+  Xdim,
+  BarHeightMm,
+  Verify,
   Output,
   Pattern,
   Json,
@@ -63,6 +69,11 @@ constexpr KnownOption kOptions[] = {
     {"font", 0, true, Opt::Font},
     {"font-size", 0, true, Opt::FontSize},
     {"margin", 0, true, Opt::Margin},
+    {"quiet-zones", 0, true, Opt::QuietZones},
+    {"dpi", 0, true, Opt::Dpi},
+    {"xdim", 0, true, Opt::Xdim},
+    {"bar-height-mm", 0, true, Opt::BarHeightMm},
+    {"verify", 0, false, Opt::Verify},
     {"output", 'o', true, Opt::Output},
     {"pattern", 0, false, Opt::Pattern},
     {"json", 0, false, Opt::Json},
@@ -81,6 +92,7 @@ struct Keyword {
 constexpr Keyword<TCheckSumMethod> kChecksumMethods[] = {{"mod10", csmModulo10}, {"none", csmNone}};
 constexpr Keyword<TBarcodeOption> kShowTexts[] = {
     {"none", bcoNone}, {"code", bcoCode}, {"type", bcoTyp}, {"both", bcoBoth}};
+constexpr Keyword<bool> kQuietZones[] = {{"standard", true}, {"none", false}};
 constexpr Keyword<TShowTextPosition> kTextPositions[] = {
     {"top-left", stpTopLeft},         {"top-right", stpTopRight},
     {"top-center", stpTopCenter},     {"bottom-left", stpBottomLeft},
@@ -127,6 +139,68 @@ double ParseFinite(std::string_view option, std::string_view value) {
   return number;
 }
 
+// A length in millimetres: a finite number above 0.
+double ParseMillimetres(std::string_view option, std::string_view value) {
+  const double mm = ParseFinite(option, value);
+  if (mm <= 0) throw UsageError(std::string(option) + ": " + Quoted(value) + " is not above 0 mm");
+  return mm;
+}
+
+std::string Fixed(double value, int decimals) {
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
+  return buffer;
+}
+
+constexpr double kMmPerInch = 25.4;
+
+// A length asked in millimetres at the resolution, as whole pixels.
+struct MmRequest {
+  const char* option;    // "--xdim"
+  const char* property;  // "Modul"
+  std::string typed;     // the millimetres as given
+  double mm;
+  std::int32_t max;  // the property's largest value
+};
+
+// The whole pixels nearest the length at `dpi`; raises UsageError below one pixel or beyond
+// `max`, and notes a miss of more than 10 %.
+std::int32_t PixelsFor(const MmRequest& r, int dpi, std::vector<std::string>& notes) {
+  const double exact = r.mm * dpi / kMmPerInch;
+  const double rounded = std::round(exact);
+  const std::string asked = std::string(r.option) + ": " + r.typed + " mm is " + Fixed(exact, 2) +
+                            " pixels at " + std::to_string(dpi) + " dpi";
+  if (rounded < 1) throw UsageError(asked + ", below one pixel: raise --dpi");
+  if (rounded > r.max) {
+    throw UsageError(asked + ", more than " + r.property + " takes (1.." + std::to_string(r.max) +
+                     ")");
+  }
+  const double off = std::abs(rounded - exact) / exact;
+  if (off > 0.10) {
+    notes.push_back("barcode-cli: " + std::string(r.option) + " " + r.typed + " mm is " +
+                    Fixed(exact, 2) + " pixels at " + std::to_string(dpi) + " dpi: " + r.property +
+                    " " + Fixed(rounded, 0) + " prints " + Fixed(rounded * kMmPerInch / dpi, 3) +
+                    " mm, " + Fixed(off * 100, 1) + " % off");
+  }
+  return static_cast<std::int32_t>(rounded);
+}
+
+// The symbologies whose X-dimension GS1 bounds: EAN/UPC and their add-ons.
+bool IsEanUpc(TBarcodeType type) {
+  switch (type) {
+    case bcCodeEAN8:
+    case bcCodeEAN13:
+    case bcCodeUPC_A:
+    case bcCodeUPC_E0:
+    case bcCodeUPC_E1:
+    case bcCodeUPC_Supp2:
+    case bcCodeUPC_Supp5:
+      return true;
+    default:
+      return false;
+  }
+}
+
 int HexDigit(char c) {
   if (c >= '0' && c <= '9') return c - '0';
   if (c >= 'a' && c <= 'f') return c - 'a' + 10;
@@ -162,8 +236,10 @@ PictureFormat FormatOf(std::string_view path) {
   if (extension == "bmp") return PictureFormat::Bmp;
   if (extension == "png") return PictureFormat::Png;
   if (extension == "svg") return PictureFormat::Svg;
-  throw UsageError("--output: " + Quoted(path) +
-                   " has no picture extension (.bmp, .png or .svg; - for PNG on standard output)");
+  if (extension == "pdf") return PictureFormat::Pdf;
+  throw UsageError(
+      "--output: " + Quoted(path) +
+      " has no picture extension (.bmp, .png, .svg or .pdf; - for PNG on standard output)");
 }
 
 const KnownOption* FindLong(std::string_view name) {
@@ -185,10 +261,14 @@ class Parser {
  private:
   void Apply(const KnownOption& known, const std::string& value);
   void ChooseOutput(Output output);
-  void Check() const;
+  void Check();
 
   Options options_;
   bool hasData_ = false;
+  bool hasModul_ = false;
+  bool hasHeight_ = false;
+  std::optional<MmRequest> xdim_;
+  std::optional<MmRequest> barHeight_;
 };
 
 void Parser::ChooseOutput(Output output) {
@@ -224,12 +304,14 @@ void Parser::Apply(const KnownOption& known, const std::string& value) {
       break;
     case Opt::Modul:
       options_.modul = ParseWhole(option, value, 1, 49);
+      hasModul_ = true;
       break;
     case Opt::Ratio:
       options_.ratio = ParseFinite(option, value);
       break;
     case Opt::Height:
       options_.height = ParseWhole(option, value, 1, 32767);
+      hasHeight_ = true;
       break;
     case Opt::Angle:
       options_.angle = ParseFinite(option, value);
@@ -254,6 +336,22 @@ void Parser::Apply(const KnownOption& known, const std::string& value) {
       break;
     case Opt::Margin:
       options_.margin = ParseWhole(option, value, 0, 10000);
+      break;
+    case Opt::QuietZones:
+      options_.quietZones = ParseKeyword(option, value, kQuietZones);
+      break;
+    case Opt::Dpi:
+      options_.dpi = ParseWhole(option, value, 1, 10000);
+      break;
+    case Opt::Xdim:
+      xdim_ = MmRequest{"--xdim", "Modul", value, ParseMillimetres(option, value), 49};
+      break;
+    case Opt::BarHeightMm:
+      barHeight_ =
+          MmRequest{"--bar-height-mm", "Height", value, ParseMillimetres(option, value), 32767};
+      break;
+    case Opt::Verify:
+      options_.verify = true;
       break;
     case Opt::Output:
       if (value.empty()) throw UsageError(option + ": the file name is empty");
@@ -284,10 +382,34 @@ void Parser::Apply(const KnownOption& known, const std::string& value) {
   }
 }
 
-void Parser::Check() const {
+void Parser::Check() {
   if (options_.action != Action::Run) return;
   if (options_.output == Output::None)
     throw UsageError("nothing to do: give --output FILE, --pattern or --json (see --help)");
+  if (xdim_ && hasModul_) throw UsageError("--modul and --xdim exclude each other");
+  if (barHeight_ && hasHeight_) throw UsageError("--height and --bar-height-mm exclude each other");
+  // Millimetres are turned into pixels once the resolution is known, wherever --dpi stands.
+  if (xdim_) options_.modul = PixelsFor(*xdim_, options_.dpi, options_.notes);
+  if (barHeight_) options_.height = PixelsFor(*barHeight_, options_.dpi, options_.notes);
+  if (options_.verify) {
+    if (options_.output != Output::Picture)
+      throw UsageError("--verify reads pictures back: give --output FILE");
+#ifndef BARCODE_CLI_VERIFY
+    throw UsageError("--verify is unavailable: this barcode-cli was built without ZXing-C++");
+#endif
+  }
+  if (options_.output == Output::Picture && IsEanUpc(options_.type)) {
+    const double xdim = options_.modul * kMmPerInch / options_.dpi;
+    // A hair of slack: Modul 1 at 96 dpi, 0.2646 mm, is in range.
+    if (xdim < kGs1XdimMinMm - 1e-9 || xdim > kGs1XdimMaxMm + 1e-9) {
+      options_.notes.push_back("barcode-cli: warning: an X-dimension of " + Fixed(xdim, 3) +
+                               " mm (Modul " + std::to_string(options_.modul) + " at " +
+                               std::to_string(options_.dpi) + " dpi) is outside the " +
+                               Fixed(kGs1XdimMinMm, 3) + " to " + Fixed(kGs1XdimMaxMm, 3) +
+                               " mm GS1 allows " + std::string(BCdata[options_.type].TypeName) +
+                               " (80 % to 200 % of 0.330 mm)");
+    }
+  }
   if (!options_.batch) return;
   if (hasData_) throw UsageError("--data and --batch exclude each other");
   if (options_.output == Output::Picture) {
@@ -381,7 +503,12 @@ void Configure(TBarcode& barcode, const Options& options, const std::string& tex
   barcode.SetColor(options.color);
   barcode.SetColorBar(options.barColor);
   if (options.fontFamily) barcode.ShowTextFont().SetName(*options.fontFamily);
-  if (options.fontSize) barcode.ShowTextFont().SetSize(*options.fontSize);
+  // Points are points at the resolution the picture prints at.
+  if (options.fontSize || options.dpi != TFont::kPixelsPerInch) {
+    const double points = options.fontSize.value_or(barcode.ShowTextFont().Size());
+    barcode.ShowTextFont().SetHeight(
+        -static_cast<std::int32_t>(std::lround(points * options.dpi / 72.0)));
+  }
   barcode.SetAddOn(options.addOn);
   barcode.SetText(WithoutCheckedDigit(options, text));
 }
@@ -400,6 +527,17 @@ std::string BatchOutputPath(const std::string& pattern, std::size_t line) {
     }
   }
   return path;
+}
+
+TPictureSettings PictureSettings(const Options& options) {
+  TPictureSettings settings;
+  settings.format = options.format;
+  settings.margin = options.margin;
+  settings.quietZones = options.quietZones;
+  settings.dpi = options.dpi;
+  settings.verify = options.verify;
+  settings.text = options.showText != bcoNone;
+  return settings;
 }
 
 }  // namespace bars::cli

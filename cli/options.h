@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "bars.h"
+#include "picture_maker.h"
 
 namespace bars::cli {
 
@@ -19,7 +20,6 @@ class UsageError : public std::runtime_error {
 
 enum class Action : std::uint8_t { Run, Help, Version, ListTypes };
 enum class Output : std::uint8_t { None, Picture, Pattern, Json };
-enum class PictureFormat : std::uint8_t { Bmp, Png, Svg };
 
 // The window's settings are the defaults.
 struct Options {
@@ -41,15 +41,29 @@ struct Options {
   std::optional<std::string> fontFamily;
   std::optional<std::int32_t> fontSize;  // points
   int margin = 0;
+  bool quietZones = true;  // --quiet-zones standard (the default) or none
+  int dpi = 96;
+  bool verify = false;
 
   Output output = Output::None;
   std::string outputPath;  // "-" is standard output; in batch mode a template with %n
   PictureFormat format = PictureFormat::Png;
   std::optional<std::string> batch;  // file name, "-" for standard input
+
+  // Remarks for standard error, one line each: a size in millimetres that whole pixels miss by
+  // more than 10 %, an EAN/UPC X-dimension outside GS1's range.
+  std::vector<std::string> notes;
 };
 
+// The X-dimension range GS1 allows EAN/UPC symbols, 80 % to 200 % of the nominal 0.330 mm
+// (GS1 General Specifications, symbol specification table 1).
+inline constexpr double kGs1NominalXdimMm = 0.330;
+inline constexpr double kGs1XdimMinMm = 0.8 * kGs1NominalXdimMm;
+inline constexpr double kGs1XdimMaxMm = 2.0 * kGs1NominalXdimMm;
+
 // Parses the arguments after the program name. Raises UsageError for an unknown option, a
-// missing or malformed value, a value out of range, or options that exclude each other.
+// missing or malformed value, a value out of range (a size in millimetres below one pixel at the
+// resolution among them), or options that exclude each other.
 Options ParseArguments(const std::vector<std::string>& args);
 
 // A barcode configured as `options` say, with `text` as its Text, Left and Top 0. A full GS1
@@ -61,5 +75,8 @@ void Configure(TBarcode& barcode, const Options& options, const std::string& tex
 // The picture path of batch line `line`: every %n of the template becomes the line number and
 // every %% a single %.
 std::string BatchOutputPath(const std::string& pattern, std::size_t line);
+
+// The picture settings the options give.
+TPictureSettings PictureSettings(const Options& options);
 
 }  // namespace bars::cli

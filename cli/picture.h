@@ -1,34 +1,35 @@
 #pragma once
-// Picture files of barcode-cli: the Qt session that fonts need, encoding, and writing files
-// so that a failure never leaves a partial file behind.
+// The picture module's side of barcode-cli: Qt draws the picture in its frame and encodes the
+// file, ZXing-C++ (when built with it) reads it back.
 
 #include <QByteArray>
 #include <QGuiApplication>
+#include <QImage>
 #include <memory>
-#include <string>
 
-#include "bars.h"
-#include "options.h"
+#include "picture_maker.h"
 
 namespace bars::cli {
 
-// Qt's GUI layer, started on first use on the offscreen platform: text needs Qt's font
-// database, which lives in a QGuiApplication, and a command-line tool must run without a
-// display whatever QT_QPA_PLATFORM says.
-class OffscreenGui {
+class TQtPictureMaker : public TPictureMaker {
  public:
-  void Ensure();
+  // With settings.text, starts Qt's GUI application on the offscreen platform: text needs its
+  // font database, and a command-line tool must run without a display whatever
+  // QT_QPA_PLATFORM says. Without text nothing is started: bitmaps, SVG and PDF need none.
+  explicit TQtPictureMaker(const TPictureSettings& settings);
+  void Make(TBarcode& barcode, TPicture& picture) override;
 
  private:
+  TPictureSettings settings_;
   std::unique_ptr<QGuiApplication> app_;
 };
 
-// The bytes of the picture file in `format`. Raises what RenderImage and RenderSvg raise, and
-// a bars::Exception when the bitmap cannot be encoded.
-QByteArray EncodePicture(TBarcode& barcode, PictureFormat format, int margin);
+// `image` (32-bit) in the fewest bits per pixel that keep every colour exactly: one bit for
+// two colours, eight for up to 256, else `image` itself.
+QImage Indexed(const QImage& image);
 
-// Writes `bytes` to `path` through a temporary file in the same directory that is renamed into
-// place at the end. Returns "" or the reason it failed; an existing file stays as it was then.
-std::string WriteFile(const std::string& path, const QByteArray& bytes);
+// The bytes of a PNG or BMP file of `image` (Indexed) stating `dpi` dots per inch. Raises a
+// bars::Exception when Qt cannot encode it.
+QByteArray EncodeBitmap(const QImage& image, PictureFormat format, int dpi);
 
 }  // namespace bars::cli
