@@ -7,6 +7,7 @@
 #include <exception>
 #include <memory>
 #include <new>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -50,7 +51,7 @@ struct PictureSink {
   std::unique_ptr<TPictureMaker> maker;
   TPicture picture;
   TFileWriter files;
-  bool toldUnchecked = false;
+  std::set<std::string> toldUnchecked;
 };
 
 // Produces the output for one code. Raises bars::Exception when it cannot be encoded or drawn
@@ -70,11 +71,9 @@ void Produce(const Options& options, const std::string& text, const std::string&
       TPicture& picture = sink.picture;
       sink.maker->Make(barcode, picture);
       if (!picture.failure.empty()) throw OutputError(picture.failure);
-      if (picture.unchecked && !sink.toldUnchecked) {
-        sink.toldUnchecked = true;
-        ReportLine("barcode-cli: --verify: ZXing-C++ does not read " + barcode.GetTypName() +
-                   "; its pictures are written unchecked");
-      }
+      // Each reason once: in a batch it is usually the same for every line.
+      if (!picture.unchecked.empty() && sink.toldUnchecked.insert(picture.unchecked).second)
+        ReportLine("barcode-cli: --verify: " + picture.unchecked + ": written unchecked");
       if (outputPath == "-") {
         WriteStdout(picture.bytes);
       } else if (const std::string failure = sink.files.Write(outputPath, picture.bytes);

@@ -58,7 +58,7 @@ TQtPictureMaker::TQtPictureMaker(const TPictureSettings& settings) : settings_(s
 void TQtPictureMaker::Make(TBarcode& barcode, TPicture& picture) {
   picture.bytes.clear();
   picture.failure.clear();
-  picture.unchecked = false;
+  picture.unchecked.clear();
   try {
     const TPictureLayout layout = settings_.quietZones
                                       ? PrintLayout(barcode, settings_.margin)
@@ -90,7 +90,7 @@ void TQtPictureMaker::Make(TBarcode& barcode, TPicture& picture) {
         picture.failure = verification.message;
         return;
       }
-      picture.unchecked = verification.verdict == TVerdict::NoReader;
+      if (verification.verdict == TVerdict::NoReader) picture.unchecked = verification.message;
     }
 #endif
     picture.bytes.assign(bytes.constData(), static_cast<std::size_t>(bytes.size()));

@@ -27,9 +27,9 @@ struct TPictureSettings {
 
 // One picture file, or why there is none.
 struct TPicture {
-  std::string bytes;       // the file's content
-  std::string failure;     // the one-line reason there is none; empty on success
-  bool unchecked = false;  // --verify: no reader for this type, so it was not read back
+  std::string bytes;      // the file's content
+  std::string failure;    // the one-line reason there is none; empty on success
+  std::string unchecked;  // --verify: why it was not read back (no reader for it)
 };
 
 class TPictureMaker {

@@ -49,6 +49,12 @@ std::optional<BarcodeFormat> ReaderFormat(TBarcodeType type) {
   }
 }
 
+// Code 128 with FNC1 first: never empty to a reader.
+bool IsGs1(TBarcodeType type) {
+  return type == bcCodeEAN128A || type == bcCodeEAN128B || type == bcCodeEAN128C ||
+         type == bcGS1_128;
+}
+
 // Bytes 0x80..0xFF are Latin-1 characters in every symbology here; the reader answers in UTF-8.
 std::string Latin1ToUtf8(std::string_view bytes) {
   std::string utf8;
@@ -167,8 +173,18 @@ std::optional<std::string> ExpectedReading(TBarcode& barcode) {
 
 TVerification VerifyPicture(const QImage& picture, TBarcode& barcode) {
   const std::optional<BarcodeFormat> format = ReaderFormat(barcode.Typ());
-  if (!format) return {TVerdict::NoReader, ""};
+  if (!format) return {TVerdict::NoReader, "ZXing-C++ does not read " + barcode.GetTypName()};
   const std::string expected = *ExpectedReading(barcode);
+  // The reader refuses symbols shorter than these, however well printed.
+  const std::size_t shortest = *format == BarcodeFormat::ITF       ? 6
+                               : *format == BarcodeFormat::Codabar ? 2
+                               : IsGs1(barcode.Typ())              ? 0
+                                                                   : 1;
+  if (barcode.Text().size() < shortest) {
+    return {TVerdict::NoReader, "ZXing-C++ does not read " + barcode.GetTypName() +
+                                    " of fewer than " + std::to_string(shortest) +
+                                    (shortest == 1 ? " character" : " characters")};
+  }
   const double turn = std::fmod(barcode.Angle(), 90.0);
   const QImage grey = (turn == 0 ? picture : Upright(picture, barcode.Angle()))
                           .convertToFormat(QImage::Format_Grayscale8);

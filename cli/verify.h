@@ -21,12 +21,14 @@ enum class TVerdict : std::uint8_t { Read, NoReader, Mismatch };
 
 struct TVerification {
   TVerdict verdict;
-  std::string message;  // Mismatch: both contents, one line
+  std::string message;  // Mismatch: both contents; NoReader: why not. One line.
 };
 
 // Reads `picture` of `barcode` (Angle as drawn; a picture at an angle that is not a right one is
-// turned back upright first) and compares the reader's text with ExpectedReading. Raises what
-// BuildPattern raises.
+// turned back upright first) and compares the reader's text with ExpectedReading. NoReader for
+// the types ZXing-C++ does not read and for symbols shorter than it reads (Interleaved 2 of 5
+// of fewer than 6 digits, Codabar of fewer than 2 characters, an empty Code 39, 93 or 128).
+// Raises what BuildPattern raises.
 TVerification VerifyPicture(const QImage& picture, TBarcode& barcode);
 
 }  // namespace bars::cli

@@ -447,7 +447,12 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{"BatchAndData", {"--batch", "@/codes.txt", "-d", "1", "--json"}, "exclude"},
         UsageCase{"BatchToStandardOutput", {"--batch", "@/codes.txt", "-o", "-"}, "batch"},
         UsageCase{"BatchWithoutLineNumber", {"--batch", "@/codes.txt", "-o", "@/a.png"}, "%n"},
-        UsageCase{"BatchFileMissing", {"--batch", "@/none.txt", "--json"}, "cannot read"}),
+        UsageCase{"BatchFileMissing", {"--batch", "@/none.txt", "--json"}, "cannot read"},
+        UsageCase{"QuietZonesWord",
+                  {"--quiet-zones", "some", "-o", "@/out.png"},
+                  "not one of standard, none"},
+        UsageCase{"DpiZero", {"--dpi", "0", "-o", "@/out.png"}, "out of range 1..10000"},
+        UsageCase{"VerifyWithoutPicture", {"--verify", "--pattern"}, "--verify reads pictures"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // --- Failures ------------------------------------------------------------------------------
@@ -697,10 +702,11 @@ TEST(CliHelp, DocumentsEveryOptionWithAnExample) {
   const ProcessResult r = Cli({"--help"});
   ASSERT_EQ(r.exitCode, 0);
   for (const char* option :
-       {"--type",          "--data",   "--checksum",  "--no-checksum", "--checksum-method",
-        "--modul",         "--ratio",  "--height",    "--angle",       "--show-text",
-        "--text-position", "--color",  "--bar-color", "--font",        "--font-size",
-        "--margin",        "--output", "--pattern",   "--json",        "--batch",
+       {"--type",          "--data",   "--checksum",  "--no-checksum",   "--checksum-method",
+        "--modul",         "--ratio",  "--height",    "--angle",         "--show-text",
+        "--text-position", "--color",  "--bar-color", "--font",          "--font-size",
+        "--margin",        "--output", "--pattern",   "--json",          "--batch",
+        "--quiet-zones",   "--dpi",    "--xdim",      "--bar-height-mm", "--verify",
         "--list-types",    "--help",   "--version"}) {
     EXPECT_NE(r.out.find(option), std::string::npos) << option;
   }

@@ -76,5 +76,74 @@ TEST(ParseArguments, ShortOptionsTakeAttachedValues) {
   EXPECT_EQ(o.format, PictureFormat::Svg);
 }
 
+struct SizeCase {
+  const char* name;
+  std::vector<std::string> args;
+  std::int32_t modul, height;
+  const char* note;     // part of the one note on standard error; nullptr: none
+  const char* refused;  // part of the usage error; nullptr: accepted
+  friend void PrintTo(const SizeCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class MillimetreSizes : public ::testing::TestWithParam<SizeCase> {};
+
+TEST_P(MillimetreSizes, AreTheNearestWholePixelsAtTheResolution) {
+  const auto& c = GetParam();
+  std::vector<std::string> args = c.args;
+  args.insert(args.end(), {"-o", "a.png"});
+  if (c.refused) {
+    try {
+      ParseArguments(args);
+      ADD_FAILURE() << "accepted";
+    } catch (const UsageError& e) {
+      EXPECT_NE(std::string(e.what()).find(c.refused), std::string::npos) << e.what();
+    }
+    return;
+  }
+  const Options o = ParseArguments(args);
+  EXPECT_EQ(o.modul, c.modul);
+  EXPECT_EQ(o.height, c.height);
+  ASSERT_EQ(o.notes.size(), c.note ? 1u : 0u);
+  if (c.note) {
+    EXPECT_NE(o.notes[0].find(c.note), std::string::npos) << o.notes[0];
+  }
+}
+
+// Pixels = mm x dpi / 25.4: 0.33 mm is 3.90 pixels at 300 dpi, 7.80 at 600, 1.25 at 96.
+INSTANTIATE_TEST_SUITE_P(
+    Rounding, MillimetreSizes,
+    ::testing::Values(
+        SizeCase{"Nominal300", {"--xdim", "0.33", "--dpi", "300"}, 4, 50, nullptr, nullptr},
+        SizeCase{"DpiGivenFirst", {"--dpi", "600", "--xdim", "0.33"}, 8, 50, nullptr, nullptr},
+        SizeCase{"CoarseNoted",
+                 {"--xdim", "0.33"},
+                 1,
+                 50,
+                 "--xdim 0.33 mm is 1.25 pixels at 96 dpi: Modul 1 prints 0.265 mm, 19.8 % off",
+                 nullptr},
+        SizeCase{"JustBelowAPixel", {"--xdim", "0.25"}, 1, 50, nullptr, nullptr},
+        SizeCase{"BelowHalfAPixel", {"--xdim", "0.1"}, 0, 0, nullptr, "below one pixel"},
+        SizeCase{"BeyondModul49",
+                 {"--xdim", "2", "--dpi", "1200"},
+                 0,
+                 0,
+                 nullptr,
+                 "more than Modul takes (1..49)"},
+        SizeCase{"NotAbove0", {"--xdim", "0"}, 0, 0, nullptr, "is not above 0 mm"},
+        SizeCase{"WithModul", {"--xdim", "0.33", "--modul", "4"}, 0, 0, nullptr, "exclude"},
+        SizeCase{"BarHeight",
+                 {"-t", "Code128", "--bar-height-mm", "22.85", "--dpi", "300"},
+                 2,
+                 270,
+                 nullptr,
+                 nullptr},
+        SizeCase{
+            "WithHeight", {"--bar-height-mm", "20", "--height", "9"}, 0, 0, nullptr, "exclude"},
+        // GS1 allows EAN/UPC 0.264 to 0.660 mm; Modul 3 at 96 dpi is 0.794 mm.
+        SizeCase{
+            "EanBeyondGs1", {"--modul", "3"}, 3, 50, "is outside the 0.264 to 0.660 mm", nullptr},
+        SizeCase{"Code128AnyWidth", {"-t", "Code128", "--modul", "3"}, 3, 50, nullptr, nullptr}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 }  // namespace
 }  // namespace bars::cli

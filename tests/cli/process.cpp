@@ -27,24 +27,49 @@ void Check(bool ok, const char* what) {
   if (!ok) throw std::runtime_error(std::string(what) + ": " + std::strerror(errno));
 }
 
+// argv or envp for posix_spawn: pointers into `strings`, then nullptr.
+std::vector<char*> Pointers(std::vector<std::string>& strings) {
+  std::vector<char*> pointers;
+  for (auto& s : strings) pointers.push_back(s.data());
+  pointers.push_back(nullptr);
+  return pointers;
+}
+
+std::vector<std::string> Environment(const std::vector<std::string>& extraEnv) {
+  std::vector<std::string> env;
+  for (char** e = environ; *e != nullptr; ++e)
+    if (!Hidden(*e)) env.emplace_back(*e);
+  env.insert(env.end(), extraEnv.begin(), extraEnv.end());
+  return env;
+}
+
 }  // namespace
+
+pid_t StartProcess(const std::string& program, const std::vector<std::string>& args) {
+  std::vector<std::string> env = Environment({});
+  std::vector<std::string> argStrings{program};
+  argStrings.insert(argStrings.end(), args.begin(), args.end());
+  std::vector<char*> envp = Pointers(env), argv = Pointers(argStrings);
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  for (int fd : {0, 1, 2}) posix_spawn_file_actions_addopen(&actions, fd, "/dev/null", O_RDWR, 0);
+  pid_t pid = 0;
+  const int spawned =
+      posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), envp.data());
+  posix_spawn_file_actions_destroy(&actions);
+  errno = spawned;
+  Check(spawned == 0, "posix_spawn");
+  return pid;
+}
 
 ProcessResult RunProcess(const std::string& program, const std::vector<std::string>& args,
                          const std::string& input, const std::vector<std::string>& extraEnv) {
   // A child that exits before reading all its input must fail the test, not kill it.
   std::signal(SIGPIPE, SIG_IGN);
-  std::vector<std::string> env;
-  for (char** e = environ; *e != nullptr; ++e)
-    if (!Hidden(*e)) env.emplace_back(*e);
-  env.insert(env.end(), extraEnv.begin(), extraEnv.end());
-  std::vector<char*> envp;
-  for (auto& e : env) envp.push_back(e.data());
-  envp.push_back(nullptr);
+  std::vector<std::string> env = Environment(extraEnv);
   std::vector<std::string> argStrings{program};
   argStrings.insert(argStrings.end(), args.begin(), args.end());
-  std::vector<char*> argv;
-  for (auto& a : argStrings) argv.push_back(a.data());
-  argv.push_back(nullptr);
+  std::vector<char*> envp = Pointers(env), argv = Pointers(argStrings);
 
   int in[2], out[2], err[2];
   Check(pipe2(in, O_CLOEXEC) == 0 && pipe2(out, O_CLOEXEC) == 0 && pipe2(err, O_CLOEXEC) == 0,

@@ -2,6 +2,8 @@
 // Runs a program as a child process with its standard streams on pipes, and a temporary
 // directory that removes itself.
 
+#include <sys/types.h>
+
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -20,6 +22,10 @@ struct ProcessResult {
 ProcessResult RunProcess(const std::string& program, const std::vector<std::string>& args,
                          const std::string& input = "",
                          const std::vector<std::string>& extraEnv = {});
+
+// Starts `program` with `args` and returns at once: standard input, output and error on
+// /dev/null, the environment as RunProcess gives it. The caller waits for the child.
+pid_t StartProcess(const std::string& program, const std::vector<std::string>& args);
 
 class TempDir {
  public:
