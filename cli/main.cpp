@@ -47,12 +47,24 @@ void ReportLine(std::string message) {
   std::fwrite(message.data(), 1, message.size(), stderr);
 }
 
-// Where pictures go: the module that draws them, loaded before the first, and the files.
+// Where pictures go: the module that draws them, loaded before the first, and the files,
+// written by a thread of their own in a batch.
 struct PictureSink {
   std::unique_ptr<TPictureMaker> maker;
   TPicture picture;
   TFileWriter files;
+  std::unique_ptr<TWriterThread> writer;
+  std::string linePrefix;  // "line N: " in a batch
   std::set<std::string> toldUnchecked;
+
+  // A line for standard error, after those of the files queued before it.
+  void Report(std::string line) {
+    if (writer) {
+      writer->Report(std::move(line));
+    } else {
+      ReportLine(std::move(line));
+    }
+  }
 };
 
 // Produces the output for one code. Raises bars::Exception when it cannot be encoded or drawn
@@ -74,9 +86,11 @@ void Produce(const Options& options, const std::string& text, const std::string&
       if (!picture.failure.empty()) throw OutputError(picture.failure);
       // Each reason once: in a batch it is usually the same for every line.
       if (!picture.unchecked.empty() && sink.toldUnchecked.insert(picture.unchecked).second)
-        ReportLine("barcode-cli: --verify: " + picture.unchecked + ": written unchecked");
+        sink.Report("barcode-cli: --verify: " + picture.unchecked + ": written unchecked");
       if (outputPath == "-") {
         WriteStdout(picture.bytes);
+      } else if (sink.writer) {
+        sink.writer->Write(outputPath, std::move(picture.bytes), sink.linePrefix);
       } else if (const std::string failure = sink.files.Write(outputPath, picture.bytes);
                  !failure.empty()) {
         throw OutputError(failure);
@@ -145,15 +159,19 @@ int RunBatch(const Options& options, PictureSink& sink) {
     return kExitUsage;
   }
   bool failed = false;
+  // The next pictures are drawn while the files of the last ones are written.
+  if (options.output == Output::Picture)
+    sink.writer = std::make_unique<TWriterThread>(sink.files, ReportLine);
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const std::size_t number = i + 1;
     const std::string outputPath = options.output == Output::Picture
                                        ? BatchOutputPath(options.outputPath, number)
                                        : std::string();
+    sink.linePrefix = "line " + std::to_string(number) + ": ";
     const std::string failure = TryProduce(options, lines[i], outputPath, sink);
     if (failure.empty()) continue;
     failed = true;
-    ReportLine("line " + std::to_string(number) + ": " + failure);
+    sink.Report(sink.linePrefix + failure);
     // Output line k stays the answer to input line k.
     if (options.output == Output::Pattern || options.output == Output::Json) {
       try {
@@ -164,6 +182,8 @@ int RunBatch(const Options& options, PictureSink& sink) {
       }
     }
   }
+  if (sink.writer && !sink.writer->Finish()) failed = true;
+  sink.writer.reset();
   return failed ? kExitFailure : 0;
 }
 

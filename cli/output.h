@@ -8,8 +8,13 @@
 // file systems written to, once each.
 
 #include <sys/types.h>
+
+#include <condition_variable>
+#include <deque>
+#include <mutex>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <vector>
 
 namespace bars::cli {
@@ -43,6 +48,45 @@ class TFileWriter {
   bool anyDirectory_ = false;
   bool unknownFileSystem_ = false;  // a directory that could not be opened for Sync
   bool namedTemporaries_ = false;   // no unnamed files here: fall back to named ones
+};
+
+// A batch's files written by a thread of their own, in the order given, while the caller draws
+// the next pictures: for small files the kernel's work is as large as the drawing. Messages
+// for standard error go through it as well, so that they keep the order of the lines.
+class TWriterThread {
+ public:
+  using TReport = void (*)(std::string line);
+
+  TWriterThread(TFileWriter& files, TReport report);
+  TWriterThread(const TWriterThread&) = delete;
+  TWriterThread& operator=(const TWriterThread&) = delete;
+  ~TWriterThread();
+
+  // Queues `bytes` for `path`; a failure is reported as `failurePrefix` and the reason. Waits
+  // while many files are queued.
+  void Write(std::string path, std::string bytes, std::string failurePrefix);
+  // Queues a message.
+  void Report(std::string line);
+  // Waits until everything queued is done; true when every file was written.
+  bool Finish();
+
+ private:
+  struct Job {
+    std::string path;  // empty: only `message` to report
+    std::string bytes;
+    std::string message;
+  };
+  void Push(Job job);
+  void Run();
+
+  TFileWriter& files_;
+  TReport report_;
+  std::mutex mutex_;
+  std::condition_variable changed_;
+  std::deque<Job> jobs_;
+  bool closing_ = false;
+  bool failed_ = false;
+  std::thread thread_;
 };
 
 }  // namespace bars::cli
