@@ -1,39 +1,87 @@
-# Installs the build tree BUILD_DIR under a fresh prefix, then builds the client in CLIENT_DIR
+# Installs the engine under a fresh prefix in WORK_DIR, then builds the client in CLIENT_DIR
 # against it twice: through find_package(barcode) and through pkg-config barcode-engine. Both
 # must print 95, the width of an EAN-13 in modules (Modul 1).
+#
+# With BUILD_DIR: installs that build tree, everything in it (barcode-cli too when EXPECT_CLI).
+# With SOURCE_DIR: configures a fresh build of the tree with BUILD_SHARED_LIBS on, builds the
+# engine library alone and installs the "engine" component alone.
+include(${CMAKE_CURRENT_LIST_DIR}/common.cmake)
+
 file(REMOVE_RECURSE ${WORK_DIR})
 set(prefix ${WORK_DIR}/prefix)
+set(libdir ${prefix}/${LIBDIR})
 
-function(run)
-  execute_process(COMMAND ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
-  if(NOT rc EQUAL 0)
-    message(FATAL_ERROR "failed (${rc}): ${ARGN}\n${out}\n${err}")
-  endif()
-  set(out "${out}" PARENT_SCOPE)
-endfunction()
+if(SOURCE_DIR)
+  build_engine_only(${WORK_DIR}/build -DBUILD_SHARED_LIBS=ON -DBUILD_TESTING=OFF
+    -DBARCODE_BENCH=OFF)
+  run(${CMAKE_COMMAND} --install ${WORK_DIR}/build --prefix ${prefix} --component engine)
+  set(SHARED ON)
+  set(EXPECT_CLI OFF)
+else()
+  run(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix})
+endif()
 
-run(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix})
-
-foreach(file bin/barcode-cli ${LIBDIR}/libbarcode_engine.a include/barcode/bars.h
-    include/barcode/catalogue.h include/barcode/encoding.h include/barcode/gs1.h
-    include/barcode/component.h include/barcode/exceptions.h
-    include/barcode/geometry.h include/barcode/graphics.h include/barcode/chksum.h
-    ${LIBDIR}/cmake/barcode/barcodeConfig.cmake
+string(REGEX MATCH "^[0-9]+\\.[0-9]+" soversion ${VERSION})
+if(SHARED)
+  # The link-time name, the soname and the file itself.
+  set(libraries ${LIBDIR}/libbarcode_engine.so ${LIBDIR}/libbarcode_engine.so.${soversion}
+    ${LIBDIR}/libbarcode_engine.so.${VERSION})
+  set(absent ${LIBDIR}/libbarcode_engine.a)
+else()
+  set(libraries ${LIBDIR}/libbarcode_engine.a)
+  set(absent ${LIBDIR}/libbarcode_engine.so)
+endif()
+if(EXPECT_CLI)
+  list(APPEND libraries bin/barcode-cli)
+else()
+  list(APPEND absent bin)
+endif()
+foreach(file ${libraries} ${LIBDIR}/cmake/barcode/barcodeConfig.cmake
     ${LIBDIR}/cmake/barcode/barcodeConfigVersion.cmake
     ${LIBDIR}/cmake/barcode/barcodeTargets.cmake ${LIBDIR}/pkgconfig/barcode-engine.pc)
   if(NOT EXISTS ${prefix}/${file})
     message(FATAL_ERROR "not installed: ${file}")
   endif()
 endforeach()
-foreach(file include/barcode/rounding.h include/barcode/encoders)
+foreach(file ${absent})
   if(EXISTS ${prefix}/${file})
-    message(FATAL_ERROR "private header installed: ${file}")
+    message(FATAL_ERROR "installed, but should not be: ${file}")
   endif()
 endforeach()
 
-run(${prefix}/bin/barcode-cli --version)
+# The public headers and nothing else: no encoder, GS1 table or rounding header.
+set(public bars.h catalogue.h chksum.h component.h encoding.h exceptions.h geometry.h
+  graphics.h gs1.h)
+file(GLOB_RECURSE headers LIST_DIRECTORIES true RELATIVE ${prefix}/include ${prefix}/include/*)
+list(TRANSFORM public PREPEND barcode/ OUTPUT_VARIABLE expected)
+list(PREPEND expected barcode)
+list(SORT headers)
+list(SORT expected)
+if(NOT headers STREQUAL expected)
+  message(FATAL_ERROR "installed include/ holds\n  ${headers}\nnot\n  ${expected}")
+endif()
+# Each one compiles on its own, as a client may include any of them first.
+foreach(header ${public})
+  file(WRITE ${WORK_DIR}/alone/${header}.cpp "#include <barcode/${header}>\n")
+  run(${CXX} -std=c++20 -fsyntax-only -Wall -Wextra -Werror -I${prefix}/include
+      ${WORK_DIR}/alone/${header}.cpp)
+endforeach()
 
-# find_package(barcode)
+if(EXPECT_CLI)
+  run(${prefix}/bin/barcode-cli --version)
+endif()
+
+# A shared engine must be the one loaded, from the prefix, by its soname.
+function(check_linked program)
+  if(SHARED)
+    run(ldd ${program})
+    if(NOT out MATCHES "libbarcode_engine\\.so\\.${soversion} => ${libdir}/")
+      message(FATAL_ERROR "${program} does not load the installed engine:\n${out}")
+    endif()
+  endif()
+endfunction()
+
+# find_package(barcode): the client's own include directory comes first on its path.
 run(${CMAKE_COMMAND} -S ${CLIENT_DIR} -B ${WORK_DIR}/cmake-client -DCMAKE_PREFIX_PATH=${prefix}
     -DCMAKE_CXX_COMPILER=${CXX} -DCMAKE_BUILD_TYPE=Release)
 run(${CMAKE_COMMAND} --build ${WORK_DIR}/cmake-client)
@@ -41,14 +89,21 @@ run(${WORK_DIR}/cmake-client/client)
 if(NOT out STREQUAL "95\n")
   message(FATAL_ERROR "find_package client printed '${out}', not 95")
 endif()
+check_linked(${WORK_DIR}/cmake-client/client)
 
-# pkg-config barcode-engine
-run(${CMAKE_COMMAND} -E env PKG_CONFIG_PATH=${prefix}/${LIBDIR}/pkgconfig
+# pkg-config barcode-engine: the engine's include directory comes first, before the client's,
+# which holds a "graphics.h" of its own.
+run(${CMAKE_COMMAND} -E env PKG_CONFIG_PATH=${libdir}/pkgconfig
     pkg-config --cflags --libs barcode-engine)
 separate_arguments(flags UNIX_COMMAND "${out}")
-run(${CXX} -std=c++20 ${CLIENT_DIR}/main.cpp ${flags} -o ${WORK_DIR}/pkg-client)
+if(SHARED)
+  list(APPEND flags -Wl,-rpath,${libdir})
+endif()
+run(${CXX} -std=c++20 ${CLIENT_DIR}/main.cpp ${flags} -I${CLIENT_DIR}/include
+    -o ${WORK_DIR}/pkg-client)
 run(${WORK_DIR}/pkg-client)
 if(NOT out STREQUAL "95\n")
   message(FATAL_ERROR "pkg-config client printed '${out}', not 95")
 endif()
+check_linked(${WORK_DIR}/pkg-client)
 message(STATUS "package OK: find_package and pkg-config clients print 95")
