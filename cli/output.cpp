@@ -95,7 +95,7 @@ std::string TFileWriter::Write(const std::string& path, std::string_view bytes) 
       // The unnamed file gets its name through its /proc link.
       const std::string self = "/proc/self/fd/" + std::to_string(file.get());
       if (linkat(AT_FDCWD, self.c_str(), AT_FDCWD, path.c_str(), AT_SYMLINK_FOLLOW) == 0) {
-        Remember(directory);
+        Remember(path, directory);
         return "";
       }
       if (errno == EEXIST) {
@@ -108,7 +108,7 @@ std::string TFileWriter::Write(const std::string& path, std::string_view bytes) 
             return failed + std::strerror(errno);
           }
           if (!RenameOnto(temporary, path)) return failed + std::strerror(errno);
-          Remember(directory);
+          Remember(path, directory);
           return "";
         }
         return failed + std::strerror(EEXIST);
@@ -133,13 +133,15 @@ std::string TFileWriter::Write(const std::string& path, std::string_view bytes) 
     }
     KeepPermissions(file.get(), path);
     if (!RenameOnto(temporary, path)) return failed + std::strerror(errno);
-    Remember(directory);
+    Remember(path, directory);
     return "";
   }
   return failed + std::strerror(EEXIST);
 }
 
-void TFileWriter::Remember(const std::string& directory) {
+void TFileWriter::Remember(const std::string& path, const std::string& directory) {
+  ++written_;
+  lastPath_ = path;
   if (anyDirectory_ && directory == lastDirectory_) return;
   anyDirectory_ = true;
   lastDirectory_ = directory;
@@ -159,6 +161,13 @@ void TFileWriter::Remember(const std::string& directory) {
 }
 
 std::string TFileWriter::Sync() {
+  // One file alone: its own data and its directory entry, not everything the file system
+  // holds for other programs.
+  if (written_ == 1 && fileSystems_.size() == 1 && !unknownFileSystem_) {
+    const Descriptor file(open(lastPath_.c_str(), O_RDONLY | O_CLOEXEC));
+    if (file.get() >= 0 && fsync(file.get()) == 0 && fsync(fileSystems_[0].directory) == 0)
+      return "";
+  }
   for (const FileSystem& fs : fileSystems_) {
     if (syncfs(fs.directory) != 0)
       return std::string("Cannot flush the pictures to the disk: ") + std::strerror(errno);

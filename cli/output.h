@@ -31,13 +31,13 @@ class TFileWriter {
   // existing file stays as it was.
   std::string Write(const std::string& path, std::string_view bytes);
 
-  // Flushes everything written so far to the disk: one syncfs per file system. Returns "" or
-  // the reason it failed.
+  // Flushes everything written so far to the disk: one syncfs per file system (a single file:
+  // fsync of it and of its directory). Returns "" or the reason it failed.
   std::string Sync();
 
  private:
-  // Remembers the directory of a file written, for Sync.
-  void Remember(const std::string& directory);
+  // Remembers a file written and its directory, for Sync.
+  void Remember(const std::string& path, const std::string& directory);
 
   struct FileSystem {
     dev_t device;
@@ -45,6 +45,8 @@ class TFileWriter {
   };
   std::vector<FileSystem> fileSystems_;
   std::string lastDirectory_;
+  std::string lastPath_;
+  std::size_t written_ = 0;
   bool anyDirectory_ = false;
   bool unknownFileSystem_ = false;  // a directory that could not be opened for Sync
   bool namedTemporaries_ = false;   // no unnamed files here: fall back to named ones
