@@ -167,17 +167,12 @@ INSTANTIATE_TEST_SUITE_P(Angles, TurnedSymbol,
 
 // --- Resolution ----------------------------------------------------------------------------
 
-std::uint32_t BigEndian(const std::string& b, std::size_t at) {
-  return std::uint32_t{static_cast<unsigned char>(b[at])} << 24 |
-         std::uint32_t{static_cast<unsigned char>(b[at + 1])} << 16 |
-         std::uint32_t{static_cast<unsigned char>(b[at + 2])} << 8 |
-         static_cast<unsigned char>(b[at + 3]);
-}
-std::uint32_t LittleEndian(const std::string& b, std::size_t at) {
-  return std::uint32_t{static_cast<unsigned char>(b[at + 3])} << 24 |
-         std::uint32_t{static_cast<unsigned char>(b[at + 2])} << 16 |
-         std::uint32_t{static_cast<unsigned char>(b[at + 1])} << 8 |
-         static_cast<unsigned char>(b[at]);
+// The 32-bit word at `at`, most significant byte first or last.
+std::uint32_t Word(const std::string& b, std::size_t at, bool bigEndian) {
+  std::uint32_t word = 0;
+  for (std::size_t k = 0; k < 4; ++k)
+    word = word << 8 | static_cast<unsigned char>(b[bigEndian ? at + k : at + 3 - k]);
+  return word;
 }
 
 struct DpiCase {
@@ -201,13 +196,13 @@ TEST_P(Resolution, LandsInTheFileHeader) {
   const std::string bytes = ReadFile(dir / c.file);
   if (bytes.starts_with("BM")) {
     ASSERT_GE(bytes.size(), 46u);
-    EXPECT_EQ(LittleEndian(bytes, 38), c.dotsPerMetre);
-    EXPECT_EQ(LittleEndian(bytes, 42), c.dotsPerMetre);
+    EXPECT_EQ(Word(bytes, 38, false), c.dotsPerMetre);
+    EXPECT_EQ(Word(bytes, 42, false), c.dotsPerMetre);
   } else {
     const std::size_t at = bytes.find("pHYs");
     ASSERT_NE(at, std::string::npos);
-    EXPECT_EQ(BigEndian(bytes, at + 4), c.dotsPerMetre);
-    EXPECT_EQ(BigEndian(bytes, at + 8), c.dotsPerMetre);
+    EXPECT_EQ(Word(bytes, at + 4, true), c.dotsPerMetre);
+    EXPECT_EQ(Word(bytes, at + 8, true), c.dotsPerMetre);
     EXPECT_EQ(bytes[at + 12], 1);
   }
 }
