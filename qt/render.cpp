@@ -103,6 +103,13 @@ class TNullCanvas : public TCanvas {
   throw Exception(barcode.ClassName() + ": drawing coordinates out of range");
 }
 
+// For an angle or a position the barcode cannot be drawn at: PaintTo raises its own message.
+[[noreturn]] void CannotDraw(TBarcode& barcode) {
+  TNullCanvas none;
+  barcode.PaintTo(none);
+  OutOfRange(barcode);
+}
+
 // Width and Height, checked to be drawable.
 QSize SymbolSize(TBarcode& barcode, int margin) {
   if (margin < 0) throw Exception("Picture margin " + std::to_string(margin) + " is negative");
@@ -158,24 +165,18 @@ TPictureGeometry MeasureWhole(TBarcode& barcode, const TPictureLayout& layout) {
   uMin -= std::int64_t{layout.QuietLeft} * modul;
   uMax += std::int64_t{layout.QuietRight} * modul;
 
-  // PaintTo raises its own message for an angle or a position it cannot draw at.
-  const auto cannotDraw = [&] {
-    TNullCanvas none;
-    barcode.PaintTo(none);
-    OutOfRange(barcode);
-  };
-  if (!std::isfinite(barcode.Angle())) cannotDraw();
+  if (!std::isfinite(barcode.Angle())) CannotDraw(barcode);
   const double theta = AngleToRadians(barcode.Angle());
   const auto origin =
       TryRotatedOrigin({barcode.Left(), barcode.Top()}, {symbol.width(), symbol.height()}, theta);
-  if (!origin || uMin < INT32_MIN || uMax > INT32_MAX) cannotDraw();
+  if (!origin || uMin < INT32_MIN || uMax > INT32_MAX) CannotDraw(barcode);
   const TRotation turn(theta);
   std::int64_t left = INT64_MAX, top = INT64_MAX, right = INT64_MIN, bottom = INT64_MIN;
   // Bars reach row Height as well; the frame, like the window's, ends at row Height - 1.
   for (std::int64_t u : {uMin, uMax}) {
     for (std::int32_t v : {0, symbol.height() - 1}) {
       const auto turned = turn.TryApply({static_cast<std::int32_t>(u), v});
-      if (!turned) cannotDraw();
+      if (!turned) CannotDraw(barcode);
       const std::int64_t x = std::int64_t{turned->X} + origin->X;
       const std::int64_t y = std::int64_t{turned->Y} + origin->Y;
       left = std::min(left, x);
