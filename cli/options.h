@@ -56,7 +56,7 @@ struct Options {
 };
 
 // The X-dimension range GS1 allows EAN/UPC symbols, 80 % to 200 % of the nominal 0.330 mm
-// (GS1 General Specifications, symbol specification table 1).
+// (GS1's table of EAN/UPC symbol sizes).
 inline constexpr double kGs1NominalXdimMm = 0.330;
 inline constexpr double kGs1XdimMinMm = 0.8 * kGs1NominalXdimMm;
 inline constexpr double kGs1XdimMaxMm = 2.0 * kGs1NominalXdimMm;

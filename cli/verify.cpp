@@ -70,18 +70,6 @@ std::string Latin1ToUtf8(std::string_view bytes) {
   return utf8;
 }
 
-// GS1 element strings as a reader passes them on: no brackets, a GS (FNC1) after a
-// variable-length element that another follows.
-std::string Gs1Reading(std::string_view bracketed) {
-  const std::vector<gs1::Element> elements = gs1::ParseBracketed(bracketed);
-  std::string data;
-  for (std::size_t i = 0; i < elements.size(); ++i) {
-    data += elements[i].Ai + elements[i].Value;
-    if (elements[i].Separated && i + 1 < elements.size()) data += '\x1D';
-  }
-  return data;
-}
-
 // One line: control characters and bytes above '~' as \xHH.
 std::string Shown(std::string_view s) {
   static constexpr char kHex[] = "0123456789ABCDEF";
@@ -158,7 +146,8 @@ std::optional<std::string> ExpectedReading(TBarcode& barcode) {
       reading = checksum ? ApplyCheckSumMethod(method, text) : text;
       break;
     case bcGS1_128:
-      reading = Gs1Reading(text);
+      // As a reader passes GS1 data on: no brackets, GS for the FNC1 between elements.
+      reading = gs1::ElementString(gs1::ParseBracketed(text));
       break;
     default:
       if (!ReaderFormat(barcode.Typ())) return std::nullopt;

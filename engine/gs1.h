@@ -32,9 +32,16 @@ std::vector<Element> ParseBracketed(std::string_view text);
 // As above, with the current year given (for repeatable results).
 std::vector<Element> ParseBracketed(std::string_view text, int currentYear);
 
+// What stands for FNC1 between elements in ElementString: GS, which no GS1 value may hold, and
+// which readers pass on for that FNC1.
+inline constexpr char kSeparator = '\x1D';
+
+// The elements as a symbol carries them after its leading FNC1: every AI and value, and
+// kSeparator after each separated element that is not the last.
+std::string ElementString(std::span<const Element> elements);
+
 // The data characters the elements take in a symbol, as GS1 counts them against
-// kMaxDataLength: every AI and value, and an FNC1 after each separated element that is not the
-// last; not the leading FNC1.
+// kMaxDataLength: those of ElementString, the separators included; not the leading FNC1.
 std::size_t DataLength(std::span<const Element> elements);
 
 // The human-readable text of the elements: each AI in brackets followed by its value as is.

@@ -10,14 +10,9 @@
 namespace bars {
 
 TEncoded EncodeGS1_128(const TEncodeRequest& request) {
-  const std::vector<gs1::Element> elements = gs1::ParseBracketed(request.Text);
   std::vector<int> data{code128::kFnc1Data};
-  for (std::size_t i = 0; i < elements.size(); ++i) {
-    for (std::string_view part :
-         {std::string_view(elements[i].Ai), std::string_view(elements[i].Value)}) {
-      for (char c : part) data.push_back(static_cast<unsigned char>(c));
-    }
-    if (elements[i].Separated && i + 1 < elements.size()) data.push_back(code128::kFnc1Data);
+  for (char c : gs1::ElementString(gs1::ParseBracketed(request.Text))) {
+    data.push_back(c == gs1::kSeparator ? code128::kFnc1Data : static_cast<unsigned char>(c));
   }
   return {code128::PatternOfValues(code128::ShortestValues(data)), std::nullopt};
 }

@@ -250,13 +250,18 @@ std::vector<Element> ParseBracketed(std::string_view text, int currentYear) {
   return elements;
 }
 
-std::size_t DataLength(std::span<const Element> elements) {
-  std::size_t length = 0;
+std::string ElementString(std::span<const Element> elements) {
+  std::string data;
   for (std::size_t i = 0; i < elements.size(); ++i) {
-    length += elements[i].Ai.size() + elements[i].Value.size();
-    if (elements[i].Separated && i + 1 < elements.size()) ++length;  // the FNC1 after it
+    data += elements[i].Ai;
+    data += elements[i].Value;
+    if (elements[i].Separated && i + 1 < elements.size()) data += kSeparator;
   }
-  return length;
+  return data;
+}
+
+std::size_t DataLength(std::span<const Element> elements) {
+  return ElementString(elements).size();
 }
 
 std::string HumanReadable(std::span<const Element> elements) {
