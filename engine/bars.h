@@ -45,6 +45,12 @@ struct TPatternElement {
   TLineKind Kind;
 };
 
+// Columns along a symbol, from its start, both inclusive; Last < First when there are none.
+struct TExtent {
+  std::int64_t First;
+  std::int64_t Last;
+};
+
 class TBarcode : public TComponent {
  public:
   using TNotifyEvent = std::function<void(TBarcode& sender)>;
@@ -134,6 +140,11 @@ class TBarcode : public TComponent {
     if (c >= 'A' && c <= 'D') return {moduleWidths_[c - 'A'], lkShortBar};
     ThrowInternalError();
   }
+
+  // The columns the elements of `pattern` cover at the current module widths; `width` is its
+  // total width (PatternWidth). With every width positive that is 0 .. width - 1; a negative
+  // Ratio runs elements backwards, and each one counts then.
+  TExtent PatternExtent(const std::string& pattern, std::int32_t width) const;
 
   // `s` with the check digit of CheckSumMethod appended (csmNone: `s` unchanged).
   std::string ApplyCheckSumMethod(std::string_view s) const;

@@ -1,4 +1,5 @@
 // Module widths, the pattern language and the Width property.
+#include <algorithm>
 #include <cmath>
 
 #include "bars.h"
@@ -54,6 +55,21 @@ std::int32_t TBarcode::PatternWidth(const std::string& pattern) const {
     }
   }
   return static_cast<std::int32_t>(total);
+}
+
+TExtent TBarcode::PatternExtent(const std::string& pattern, std::int32_t width) const {
+  const bool positiveWidths = std::all_of(std::begin(moduleWidths_), std::end(moduleWidths_),
+                                          [](std::int32_t w) { return w > 0; });
+  if (positiveWidths) return {0, pattern.empty() ? -1 : std::int64_t{width} - 1};
+  TExtent extent{INT64_MAX, INT64_MIN};
+  std::int64_t x = 0;
+  for (char c : pattern) {
+    const std::int64_t right = x + DecodePatternChar(c).Width - 1;
+    extent.First = std::min({extent.First, x, right});
+    extent.Last = std::max({extent.Last, x, right});
+    x = right + 1;
+  }
+  return extent;
 }
 
 void TBarcode::SetWidth(std::int32_t requested) {

@@ -98,28 +98,14 @@ void TBarcode::PaintBars(const std::string& pattern, std::int32_t width, TCanvas
 
   // Every corner is checked before the first polygon, so a symbol that cannot be placed in
   // 32-bit coordinates leaves the canvas untouched.
-  std::int64_t x = 0, uMin = 0, uMax = std::int64_t{width} - 1;
-  const bool positiveWidths = std::all_of(std::begin(moduleWidths_), std::end(moduleWidths_),
-                                          [](std::int32_t w) { return w > 0; });
-  if (!positiveWidths) {
-    // A negative Ratio gives elements that run backwards: find the extremes element by element.
-    uMin = INT64_MAX;
-    uMax = INT64_MIN;
-    for (char c : pattern) {
-      const std::int64_t right = x + DecodePatternChar(c).Width - 1;
-      uMin = std::min(uMin, std::min(x, right));
-      uMax = std::max(uMax, std::max(x, right));
-      x = right + 1;
-    }
-  } else if (pattern.empty()) {
-    uMax = -1;  // no element: nothing to place
-  }
-  if (!origin || !ExtremeCornersFit(uMin, uMax, {0, shortHeight, height_}, turn, *origin)) {
+  const TExtent extent = PatternExtent(pattern, width);
+  if (!origin ||
+      !ExtremeCornersFit(extent.First, extent.Last, {0, shortHeight, height_}, turn, *origin)) {
     throw Exception(ClassName() + ": drawing coordinates out of range");
   }
 
   canvas.Pen().SetWidth(1);
-  x = 0;
+  std::int64_t x = 0;
   for (char c : pattern) {
     const TPatternElement element = DecodePatternChar(c);
     canvas.Pen().SetColor(element.Kind == lkSpace ? color_ : colorBar_);

@@ -146,21 +146,10 @@ TPictureGeometry Framed(const TBarcode& barcode, std::int64_t left, std::int64_t
 // and the text cells.
 TPictureGeometry MeasureWhole(TBarcode& barcode, const TPictureLayout& layout) {
   const QSize symbol = SymbolSize(barcode, layout.Margin);
-  // Along the pattern the elements cover 0 .. Width - 1, unless a width is not positive (a
-  // negative Ratio), which runs elements backwards.
-  std::int64_t uMin = 0, uMax = symbol.width() - 1;
-  if (barcode.DecodePatternChar('1').Width <= 0 || barcode.DecodePatternChar('2').Width <= 0 ||
-      barcode.DecodePatternChar('3').Width <= 0) {
-    std::int64_t x = 0;
-    uMin = INT64_MAX;
-    uMax = INT64_MIN;
-    for (char c : barcode.BuildPattern()) {
-      const std::int64_t right = x + barcode.DecodePatternChar(c).Width - 1;
-      uMin = std::min({uMin, x, right});
-      uMax = std::max({uMax, x, right});
-      x = right + 1;
-    }
-  }
+  // Along the pattern the elements cover 0 .. Width - 1, unless a negative Ratio runs them
+  // backwards.
+  const TExtent extent = barcode.PatternExtent(barcode.BuildPattern(), symbol.width());
+  std::int64_t uMin = extent.First, uMax = extent.Last;
   const std::int64_t modul = barcode.Modul();
   uMin -= std::int64_t{layout.QuietLeft} * modul;
   uMax += std::int64_t{layout.QuietRight} * modul;
