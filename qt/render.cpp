@@ -182,6 +182,19 @@ TPictureGeometry MeasureWhole(TBarcode& barcode, const TPictureLayout& layout) {
   return Framed(barcode, left, top, right, bottom, layout.Margin);
 }
 
+// White over `page` outside `shown` (which lies within it), in strips that end at the page's
+// edge: vector devices keep whatever is painted beyond it.
+void FillOutside(QPainter& painter, const QRect& page, const QRect& shown) {
+  if (shown.top() > 0) painter.fillRect(0, 0, page.width(), shown.top(), Qt::white);
+  if (shown.bottom() < page.bottom())
+    painter.fillRect(0, shown.bottom() + 1, page.width(), page.bottom() - shown.bottom(),
+                     Qt::white);
+  if (shown.left() > 0) painter.fillRect(0, shown.top(), shown.left(), shown.height(), Qt::white);
+  if (shown.right() < page.right())
+    painter.fillRect(shown.right() + 1, shown.top(), page.right() - shown.right(), shown.height(),
+                     Qt::white);
+}
+
 // White over every pixel of the page outside `shown`.
 void WhitenOutside(QImage& page, const QRect& shown) {
   const QRect all = page.rect();
@@ -189,12 +202,7 @@ void WhitenOutside(QImage& page, const QRect& shown) {
   const QRect inside = shown.intersected(all);
   if (page.depth() != 32) {
     QPainter painter(&page);
-    for (const QRect& strip :
-         {QRect(0, 0, all.width(), inside.top()),
-          QRect(0, inside.bottom() + 1, all.width(), all.height()),
-          QRect(0, inside.top(), inside.left(), inside.height()),
-          QRect(inside.right() + 1, inside.top(), all.width(), inside.height())})
-      painter.fillRect(strip, Qt::white);
+    FillOutside(painter, all, inside);
     return;
   }
   // Direct: the margin of every file the command line writes.
@@ -218,17 +226,8 @@ void PaintVector(QPainter& painter, TBarcode& barcode, const TPictureGeometry& g
     TVectorCanvas canvas(painter, geometry.Offset);
     barcode.PaintTo(canvas);
   }
-  // Vector devices keep what is drawn beyond the page's edge; painting white over the margin
-  // hides what fell into it, and the page's own edge cuts the rest.
-  const QRect& shown = geometry.Shown;
-  if (shown.top() > 0) painter.fillRect(0, 0, page.width(), shown.top(), Qt::white);
-  if (shown.bottom() < page.bottom())
-    painter.fillRect(0, shown.bottom() + 1, page.width(), page.bottom() - shown.bottom(),
-                     Qt::white);
-  if (shown.left() > 0) painter.fillRect(0, shown.top(), shown.left(), shown.height(), Qt::white);
-  if (shown.right() < page.right())
-    painter.fillRect(shown.right() + 1, shown.top(), page.right() - shown.right(), shown.height(),
-                     Qt::white);
+  // Painting white over the margin hides what fell into it; the page's own edge cuts the rest.
+  FillOutside(painter, page, geometry.Shown);
 }
 
 }  // namespace
