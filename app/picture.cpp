@@ -1,5 +1,6 @@
 #include "picture.h"
 
+#include <QBuffer>
 #include <QImageWriter>
 #include <QSaveFile>
 #include <stdexcept>
@@ -37,20 +38,17 @@ void SaveBmp(const QImage& image, const QString& path) {
 }
 
 void SaveImage(const QImage& image, const QString& path, const char* format) {
-  QSaveFile file(path);
-  // Where no temporary file can be made beside the target, write the target itself.
-  file.setDirectWriteFallback(true);
-  if (!file.open(QIODevice::WriteOnly)) NotSaved(path, file.errorString());
-  QImageWriter writer(&file, format);
-  if (!writer.write(image)) {
-    file.cancelWriting();
-    NotSaved(path, writer.errorString());
-  }
-  if (!file.commit()) NotSaved(path, file.errorString());
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  QImageWriter writer(&buffer, format);
+  if (!writer.write(image)) NotSaved(path, writer.errorString());
+  SaveData(bytes, path);
 }
 
 void SaveData(const QByteArray& data, const QString& path) {
   QSaveFile file(path);
+  // Where no temporary file can be made beside the target, write the target itself.
   file.setDirectWriteFallback(true);
   if (!file.open(QIODevice::WriteOnly)) NotSaved(path, file.errorString());
   if (file.write(data) != data.size()) {
