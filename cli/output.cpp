@@ -75,6 +75,21 @@ bool RenameOnto(const std::string& temporary, const std::string& path) {
 
 constexpr int kNameAttempts = 100;
 
+// Makes a file under a fresh hidden name beside `path` with `make`, then renames it onto
+// `path`. `make` returns 0, or an errno value (EEXIST: the name is taken, try another). Returns
+// 0 or the errno of the failure.
+template <typename Make>
+int ThroughTemporaryName(const std::string& path, Make make) {
+  for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+    const std::string temporary = TemporaryName(path);
+    const int error = make(temporary);
+    if (error == EEXIST) continue;
+    if (error != 0) return error;
+    return RenameOnto(temporary, path) ? 0 : errno;
+  }
+  return EEXIST;
+}
+
 }  // namespace
 
 TFileWriter::~TFileWriter() {
@@ -101,17 +116,14 @@ std::string TFileWriter::Write(const std::string& path, std::string_view bytes) 
       if (errno == EEXIST) {
         // Replacing: a hidden name first, which then takes the place of the old file at once.
         KeepPermissions(file.get(), path);
-        for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
-          const std::string temporary = TemporaryName(path);
-          if (linkat(AT_FDCWD, self.c_str(), AT_FDCWD, temporary.c_str(), AT_SYMLINK_FOLLOW) != 0) {
-            if (errno == EEXIST) continue;
-            return failed + std::strerror(errno);
-          }
-          if (!RenameOnto(temporary, path)) return failed + std::strerror(errno);
-          Remember(path, directory);
-          return "";
-        }
-        return failed + std::strerror(EEXIST);
+        const int error = ThroughTemporaryName(path, [&](const std::string& temporary) {
+          return linkat(AT_FDCWD, self.c_str(), AT_FDCWD, temporary.c_str(), AT_SYMLINK_FOLLOW) == 0
+                     ? 0
+                     : errno;
+        });
+        if (error != 0) return failed + std::strerror(error);
+        Remember(path, directory);
+        return "";
       }
       if (errno != ENOENT || access("/proc/self/fd", F_OK) == 0)
         return failed + std::strerror(errno);
@@ -119,24 +131,20 @@ std::string TFileWriter::Write(const std::string& path, std::string_view bytes) 
     }
   }
 
-  for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
-    const std::string temporary = TemporaryName(path);
+  const int error = ThroughTemporaryName(path, [&](const std::string& temporary) {
     const Descriptor file(open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
-    if (file.get() < 0) {
-      if (errno == EEXIST) continue;
-      return failed + std::strerror(errno);
-    }
+    if (file.get() < 0) return errno;
     if (!WriteAll(file.get(), bytes)) {
-      const int error = errno;
+      const int writeError = errno;
       unlink(temporary.c_str());
-      return failed + std::strerror(error);
+      return writeError;
     }
     KeepPermissions(file.get(), path);
-    if (!RenameOnto(temporary, path)) return failed + std::strerror(errno);
-    Remember(path, directory);
-    return "";
-  }
-  return failed + std::strerror(EEXIST);
+    return 0;
+  });
+  if (error != 0) return failed + std::strerror(error);
+  Remember(path, directory);
+  return "";
 }
 
 void TFileWriter::Remember(const std::string& path, const std::string& directory) {
