@@ -185,22 +185,6 @@ std::int32_t PixelsFor(const MmRequest& r, int dpi, std::vector<std::string>& no
   return static_cast<std::int32_t>(rounded);
 }
 
-// The symbologies whose X-dimension GS1 bounds: EAN/UPC and their add-ons.
-bool IsEanUpc(TBarcodeType type) {
-  switch (type) {
-    case bcCodeEAN8:
-    case bcCodeEAN13:
-    case bcCodeUPC_A:
-    case bcCodeUPC_E0:
-    case bcCodeUPC_E1:
-    case bcCodeUPC_Supp2:
-    case bcCodeUPC_Supp5:
-      return true;
-    default:
-      return false;
-  }
-}
-
 int HexDigit(char c) {
   if (c >= '0' && c <= '9') return c - '0';
   if (c >= 'a' && c <= 'f') return c - 'a' + 10;
@@ -398,7 +382,8 @@ void Parser::Check() {
     throw UsageError("--verify is unavailable: this barcode-cli was built without ZXing-C++");
 #endif
   }
-  if (options_.output == Output::Picture && IsEanUpc(options_.type)) {
+  if (const TBCdata* row = CatalogueRow(options_.type);
+      options_.output == Output::Picture && row && row->EanUpc) {
     const double xdim = options_.modul * kMmPerInch / options_.dpi;
     // A hair of slack: Modul 1 at 96 dpi, 0.2646 mm, is in range.
     if (xdim < kGs1XdimMinMm - 1e-9 || xdim > kGs1XdimMaxMm + 1e-9) {

@@ -35,6 +35,7 @@ struct TBCdata {
                                 // the type carries none
   std::uint8_t QuietLeft;       // the standard's least quiet zone before the symbol, in modules
   std::uint8_t QuietRight;      // and after it (after an attached add-on: kAddOnQuietRight)
+  bool EanUpc;                  // an EAN/UPC symbol or add-on, whose X-dimension GS1 bounds
 };
 
 // The quiet zone after an attached add-on, in modules (GS1 General Specifications).
@@ -43,6 +44,7 @@ inline constexpr std::uint8_t kAddOnQuietRight = 5;
 namespace catalogue_detail {
 using P = TPrintedCode;
 inline constexpr bool kListed = true, kUnlisted = false, kAddOn = true, kNoAddOn = false;
+inline constexpr bool kEanUpc = true, kOther = false;
 inline constexpr std::int32_t kAnyLength = 255;
 }  // namespace catalogue_detail
 
@@ -53,59 +55,60 @@ inline constexpr std::array<TBCdata, kBarcodeTypeCount> BCdata = [] {
   return std::array<TBCdata, kBarcodeTypeCount>{{
       // clang-format off
       // type, name, list text, numeric, ratio bounds, encoder, printed code, typed length,
-      // listed, add-on, GTIN length, quiet zones left and right in modules: ISO/IEC 16390
-      // (2 of 5), 16388 (Code 39), 15417 (Code 128), AIM USS-93, AIM USS-Codabar, MSI 12, POSTNET
-      // 1/8 inch at 22 bars an inch (9 modules), GS1 General Specifications (EAN/UPC, add-ons)
+      // listed, add-on, GTIN length, quiet zones left and right in modules, EAN/UPC family.
+      // Quiet zones: ISO/IEC 16390 (2 of 5), 16388 (Code 39), 15417 (Code 128), AIM USS-93,
+      // AIM USS-Codabar, MSI 12, POSTNET 1/8 inch at 22 bars an inch (9 modules), GS1 General
+      // Specifications (EAN/UPC, add-ons)
       {bcCode_2_5_interleaved, "2_5_interleaved", "Code_2_5_interleaved", true, 2.0, 3.0,
-       Encode25Interleaved, P::Text, any, kListed, kNoAddOn, 0, 10, 10},
+       Encode25Interleaved, P::Text, any, kListed, kNoAddOn, 0, 10, 10, kOther},
       {bcCode_2_5_industrial, "2_5_industrial", "Code_2_5_industrial", true, 2.0, 3.0,
-       Encode25Industrial, P::Text, any, kListed, kNoAddOn, 0, 10, 10},
+       Encode25Industrial, P::Text, any, kListed, kNoAddOn, 0, 10, 10, kOther},
       {bcCode_2_5_matrix, "2_5_matrix", "Code_2_5_matrix", true, 2.25, 3.0,
-       Encode25Matrix, P::Text, any, kListed, kNoAddOn, 0, 10, 10},
+       Encode25Matrix, P::Text, any, kListed, kNoAddOn, 0, 10, 10, kOther},
       {bcCode39, "Code39", "Code39", false, 2.0, 3.0,
-       EncodeCode39, P::Text, any, kListed, kNoAddOn, 0, 10, 10},
+       EncodeCode39, P::Text, any, kListed, kNoAddOn, 0, 10, 10, kOther},
       {bcCode39Extended, "Code39 Extended", "Code39Extended", false, 2.0, 3.0,
-       EncodeCode39Ext, P::Text, any, kListed, kNoAddOn, 0, 10, 10},
+       EncodeCode39Ext, P::Text, any, kListed, kNoAddOn, 0, 10, 10, kOther},
       {bcCode128A, "Code128A", "Code128A", false, 0, 0,
-       EncodeCode128, P::Text, any, kListed, kNoAddOn, 0, 10, 10},
+       EncodeCode128, P::Text, any, kListed, kNoAddOn, 0, 10, 10, kOther},
       {bcCode128B, "Code128B", "Code128B", false, 0, 0,
-       EncodeCode128, P::Text, any, kListed, kNoAddOn, 0, 10, 10},
+       EncodeCode128, P::Text, any, kListed, kNoAddOn, 0, 10, 10, kOther},
       {bcCode128C, "Code128C", "Code128C", true, 0, 0,
-       EncodeCode128, P::Text, any, kListed, kNoAddOn, 0, 10, 10},
+       EncodeCode128, P::Text, any, kListed, kNoAddOn, 0, 10, 10, kOther},
       {bcCode93, "Code93", "Code93", false, 0, 0,
-       EncodeCode93, P::Text, any, kListed, kNoAddOn, 0, 10, 10},
+       EncodeCode93, P::Text, any, kListed, kNoAddOn, 0, 10, 10, kOther},
       {bcCode93Extended, "Code93 Extended", "Code93Extended", false, 0, 0,
-       EncodeCode93Ext, P::Text, any, kListed, kNoAddOn, 0, 10, 10},
+       EncodeCode93Ext, P::Text, any, kListed, kNoAddOn, 0, 10, 10, kOther},
       {bcCodeMSI, "MSI", "CodeMSI", true, 0, 0,
-       EncodeMSI, P::Text, any, kListed, kNoAddOn, 0, 12, 12},
+       EncodeMSI, P::Text, any, kListed, kNoAddOn, 0, 12, 12, kOther},
       {bcCodePostNet, "PostNet", "CodePostNet", true, 0, 0,
-       EncodePostNet, P::Text, any, kListed, kNoAddOn, 0, 9, 9},
+       EncodePostNet, P::Text, any, kListed, kNoAddOn, 0, 9, 9, kOther},
       {bcCodeCodabar, "Codebar", "CodeCodabar", false, 2.0, 3.0,
-       EncodeCodabar, P::Text, any, kListed, kNoAddOn, 0, 10, 10},
+       EncodeCodabar, P::Text, any, kListed, kNoAddOn, 0, 10, 10, kOther},
       {bcCodeEAN8, "EAN8", "CodeEAN8", true, 2.0, 3.0,
-       EncodeEAN8, P::TextAndCheck, 8, kListed, kNoAddOn, 8, 7, 7},
+       EncodeEAN8, P::TextAndCheck, 8, kListed, kNoAddOn, 8, 7, 7, kEanUpc},
       {bcCodeEAN13, "EAN13", "CodeEAN13", true, 2.0, 3.0,
-       EncodeEAN13, P::TextAndCheck, 13, kListed, kAddOn, 13, 11, 7},
+       EncodeEAN13, P::TextAndCheck, 13, kListed, kAddOn, 13, 11, 7, kEanUpc},
       {bcCodeUPC_A, "UPC_A", "CodeUPC_A", true, 2.0, 3.0,
-       EncodeUPCA, P::Text, any, kListed, kAddOn, 12, 9, 9},
+       EncodeUPCA, P::Text, any, kListed, kAddOn, 12, 9, 9, kEanUpc},
       {bcCodeUPC_E0, "UPC_E0", "CodeUPC_E0", true, 2.0, 3.0,
-       EncodeUPCE, P::Text, any, kListed, kAddOn, 0, 9, 7},
+       EncodeUPCE, P::Text, any, kListed, kAddOn, 0, 9, 7, kEanUpc},
       {bcCodeUPC_E1, "UPC_E1", "CodeUPC_E1", true, 2.0, 3.0,
-       EncodeUPCE, P::Text, any, kListed, kAddOn, 0, 9, 7},
+       EncodeUPCE, P::Text, any, kListed, kAddOn, 0, 9, 7, kEanUpc},
       {bcCodeUPC_Supp2, "UPC Supp2", "CodeUPC_Supp2", true, 2.0, 3.0,
-       EncodeSupp2, P::Text, any, kListed, kNoAddOn, 0, 7, 5},
+       EncodeSupp2, P::Text, any, kListed, kNoAddOn, 0, 7, 5, kEanUpc},
       {bcCodeUPC_Supp5, "UPC Supp5", "CodeUPC_Supp5", true, 2.0, 3.0,
-       EncodeSupp5, P::Text, any, kListed, kNoAddOn, 0, 7, 5},
+       EncodeSupp5, P::Text, any, kListed, kNoAddOn, 0, 7, 5, kEanUpc},
       {bcCodeEAN128A, "EAN128A", "CodeEAN128A", false, 0, 0,
-       EncodeCode128, P::TextAndCheck, any, kListed, kNoAddOn, 0, 10, 10},
+       EncodeCode128, P::TextAndCheck, any, kListed, kNoAddOn, 0, 10, 10, kOther},
       {bcCodeEAN128B, "EAN128B", "CodeEAN128B", false, 0, 0,
-       EncodeCode128, P::TextAndCheck, any, kListed, kNoAddOn, 0, 10, 10},
+       EncodeCode128, P::TextAndCheck, any, kListed, kNoAddOn, 0, 10, 10, kOther},
       {bcCodeEAN128C, "EAN128C", "CodeEAN128C", true, 0, 0,
-       EncodeCode128, P::TextAndCheck, any, kListed, kNoAddOn, 0, 10, 10},
+       EncodeCode128, P::TextAndCheck, any, kListed, kNoAddOn, 0, 10, 10, kOther},
       {bcCode128, "Code128", "Code128Auto", false, 0, 0,
-       EncodeCode128Auto, P::Text, any, kUnlisted, kNoAddOn, 0, 10, 10},
+       EncodeCode128Auto, P::Text, any, kUnlisted, kNoAddOn, 0, 10, 10, kOther},
       {bcGS1_128, "GS1-128", "CodeGS1_128", false, 0, 0,
-       EncodeGS1_128, P::Text, any, kUnlisted, kNoAddOn, 0, 10, 10},
+       EncodeGS1_128, P::Text, any, kUnlisted, kNoAddOn, 0, 10, 10, kOther},
       // clang-format on
   }};
 }();
