@@ -1,9 +1,72 @@
 #include "help.h"
 
-namespace bars::cli {
+#include <string_view>
+#include <vector>
 
-std::string_view HelpText() {
-  return R"(Usage: barcode-cli [OPTIONS]
+#include "bars.h"
+
+namespace bars::cli {
+namespace {
+
+constexpr std::size_t kIndent = 27;  // where the descriptions of the options start
+constexpr std::size_t kWidth = 95;
+
+// `items` joined by `separator` (which ends a line that breaks after it) in lines of at most
+// kWidth characters, each indented by kIndent; an item is never broken.
+std::string Wrapped(const std::vector<std::string>& items, std::string_view separator) {
+  std::string out, line(kIndent, ' ');
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    const std::string item = items[i] + std::string(i + 1 < items.size() ? separator : "");
+    std::string_view trimmed = item;
+    while (!trimmed.empty() && trimmed.back() == ' ') trimmed.remove_suffix(1);
+    if (line.size() > kIndent && line.size() + trimmed.size() > kWidth) {
+      while (line.back() == ' ') line.pop_back();
+      out += line + '\n';
+      line.assign(kIndent, ' ');
+    }
+    line += item;
+  }
+  return line.size() > kIndent ? out + line + '\n' : out;
+}
+
+// `text` split at its blanks.
+std::vector<std::string> Words(std::string_view text) {
+  std::vector<std::string> words;
+  for (std::size_t start = 0; start < text.size();) {
+    std::size_t end = text.find(' ', start);
+    if (end == std::string_view::npos) end = text.size();
+    words.emplace_back(text.substr(start, end - start));
+    start = end + 1;
+  }
+  return words;
+}
+
+// What the types beyond the window's own do differently, with their ordinals.
+std::string TypeNotes() {
+  std::string notes;
+  for (const TBCdata& row : BCdata) {
+    if (row.Note.empty()) continue;
+    notes += (notes.empty() ? "" : "; ") + std::string(row.TypeName) + " (" +
+             std::to_string(row.Typ) + ") " + std::string(row.Note);
+  }
+  return notes.empty() ? "" : Wrapped(Words(notes + "."), " ");
+}
+
+// Every type's least quiet zones, in modules before and after the symbol.
+std::string QuietZones() {
+  std::vector<std::string> zones;
+  for (const TBCdata& row : BCdata) {
+    zones.push_back(std::string(row.TypeName) + " " + std::to_string(row.QuietLeft) + "/" +
+                    std::to_string(row.QuietRight));
+  }
+  zones.back() += "; an attached add-on " + std::to_string(kAddOnQuietRight) + " after it.";
+  return Wrapped(zones, ", ");
+}
+
+}  // namespace
+
+std::string HelpText() {
+  return std::string(R"(Usage: barcode-cli [OPTIONS]
 
 Encodes one code (or one per line of a file) as a linear barcode and writes the picture, the
 module pattern or a JSON record. The defaults are the settings of the barcode utility's window.
@@ -11,16 +74,15 @@ module pattern or a JSON record. The defaults are the settings of the barcode ut
 Symbol:
   -t, --type NAME          symbology: its catalogue name (EAN13, "Code39 Extended", Codebar,
                            "UPC Supp2", 2_5_interleaved ...), its list name (CodeEAN13,
-                           Code39Extended, Code_2_5_interleaved ...) or its ordinal 0..24,
+                           Code39Extended, Code_2_5_interleaved ...) or its ordinal 0..)") +
+         std::to_string(kBarcodeTypeCount - 1) + R"(,
                            any case; see --list-types. Default EAN13.
-                           Code128 (23) chooses the code sets for the shortest symbol and
-                           takes any byte; GS1-128 (24) takes Application Identifier data in
-                           brackets and checks it against the GS1 rules.
-                             e.g. -t "Code39 Extended"   -t codecodabar   --type=14
+)" + TypeNotes() + R"(                             e.g. -t "Code39 Extended"   -t codecodabar   --type=14
                                   -t GS1-128 -d "(01)09501101530003(10)AB-123(17)250101"
   -d, --data TEXT          the code to encode. With --checksum a full EAN-13 (13 digits),
-                           EAN-8 (8) or UPC-A (12) has its last digit checked: a wrong one
-                           is an error that names the right one. Default empty.
+                           EAN-8 (8), UPC-A (12) or UPC-E (8, its number system first) has
+                           its last digit checked: a wrong one is an error that names the
+                           right one. Default empty.
                              e.g. -d 400638133393   -d 4006381333931
       --add-on DIGITS      a 2- or 5-digit add-on (books, periodicals) attached to an EAN13,
                            UPC_A, UPC_E0 or UPC_E1 symbol, 9 modules after it.
@@ -62,14 +124,11 @@ Print size:
       --quiet-zones standard|none
                            standard: the picture holds the whole drawing (a turned symbol,
                            its text) with the standard's least quiet zones before and after
-                           the symbol, in modules of Modul, turned with it:
-                             EAN-13 11 and 7, EAN-8 7 and 7, UPC-A 9 and 9, UPC-E 9 and 7,
-                             an attached add-on 5 after it, the add-ons alone 7 and 5 (GS1
-                             General Specifications); Code 128 and GS1-128 10 (ISO/IEC
-                             15417), Code 39 10 (ISO/IEC 16388), Code 93 10 (AIM USS-93),
-                             2 of 5 10 (ISO/IEC 16390), Codabar 10 (AIM USS-Codabar), MSI 12,
-                             PostNet 9 (1/8 inch at 22 bars an inch).
-                           none: the bare Width x Height box of the utility's window, what
+                           the symbol, in modules of Modul, turned with it (GS1 General
+                           Specifications for EAN/UPC, ISO/IEC 15417 for Code 128, 16388
+                           Code 39, 16390 2 of 5, AIM USS-93 and USS-Codabar; PostNet 1/8
+                           inch at 22 bars an inch), before/after:
+)" + QuietZones() + R"(                           none: the bare Width x Height box of the utility's window, what
                            the barcode draws outside it cut off. Default standard.
                              e.g. --quiet-zones none
       --dpi N              the printer's resolution in dots per inch, 1..10000: written into

@@ -1,6 +1,5 @@
 #include "options.h"
 
-#include "chksum.h"
 
 #include <charconv>
 #include <cmath>
@@ -447,34 +446,6 @@ Options ParseArguments(const std::vector<std::string>& args) {
   return Parser().Parse(args);
 }
 
-namespace {
-
-// `text` without the check digit of the full GS1 number it holds, after checking that digit;
-// any other text unchanged.
-std::string WithoutCheckedDigit(const Options& options, const std::string& text) {
-  const TBCdata* row = CatalogueRow(options.type);
-  if (!row || row->GtinLength == 0 || !options.checksum || options.checkSumMethod != csmModulo10)
-    return text;
-  // Blanks and control characters around it go, as the engine trims numeric-only Text.
-  std::string_view trimmed = text;
-  while (!trimmed.empty() && static_cast<unsigned char>(trimmed.front()) <= 32)
-    trimmed.remove_prefix(1);
-  while (!trimmed.empty() && static_cast<unsigned char>(trimmed.back()) <= 32)
-    trimmed.remove_suffix(1);
-  if (trimmed.size() != row->GtinLength ||
-      trimmed.find_first_not_of("0123456789") != std::string::npos)
-    return text;
-  const std::string data(trimmed.substr(0, trimmed.size() - 1));
-  const char expected = AppendModulo10(data).back();
-  if (trimmed.back() != expected) {
-    throw Exception(std::string(row->TypeName) + " " + std::string(trimmed) +
-                    ": check digit should be " + expected + ", not " + trimmed.back());
-  }
-  return data;
-}
-
-}  // namespace
-
 void Configure(TBarcode& barcode, const Options& options, const std::string& text) {
   barcode.SetTyp(options.type);
   barcode.SetModul(options.modul);
@@ -495,7 +466,11 @@ void Configure(TBarcode& barcode, const Options& options, const std::string& tex
         -static_cast<std::int32_t>(std::lround(points * options.dpi / 72.0)));
   }
   barcode.SetAddOn(options.addOn);
-  barcode.SetText(WithoutCheckedDigit(options, text));
+  // A full number's check digit is checked here and added again by the engine.
+  std::optional<std::string> full;
+  if (options.checksum && options.checkSumMethod == csmModulo10)
+    full = TextOfFullNumber(options.type, text);
+  barcode.SetText(full ? *full : text);
 }
 
 std::string BatchOutputPath(const std::string& pattern, std::size_t line) {

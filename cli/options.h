@@ -67,9 +67,9 @@ inline constexpr double kGs1XdimMaxMm = 2.0 * kGs1NominalXdimMm;
 Options ParseArguments(const std::vector<std::string>& args);
 
 // A barcode configured as `options` say, with `text` as its Text, Left and Top 0. A full GS1
-// number (EAN-13 of 13 digits, EAN-8 of 8, UPC-A of 12) given with a modulo-10 check digit to
-// compute has its last digit checked and dropped, since the engine adds it again; a wrong one
-// raises bars::Exception naming the digit it should be.
+// number (EAN-13 of 13 digits, EAN-8 of 8, UPC-A of 12, UPC-E of 8) given with a modulo-10 check
+// digit to compute has its check digit checked and dropped, since the engine adds it again
+// (TextOfFullNumber); a wrong one raises bars::Exception naming the digit it should be.
 void Configure(TBarcode& barcode, const Options& options, const std::string& text);
 
 // The picture path of batch line `line`: every %n of the template becomes the line number and

@@ -6,53 +6,46 @@
 #include <QTransform>
 #include <cmath>
 
-#include "gs1.h"
 
 namespace bars::cli {
 namespace {
 
 using ZXing::BarcodeFormat;
 
-std::optional<BarcodeFormat> ReaderFormat(TBarcodeType type) {
-  switch (type) {
-    case bcCodeEAN13:
+// ZXing-C++'s format for a reader family; nothing for the families it does not read.
+std::optional<BarcodeFormat> ReaderFormat(TReaderFamily family) {
+  switch (family) {
+    case TReaderFamily::Ean13:
       return BarcodeFormat::EAN13;
-    case bcCodeEAN8:
+    case TReaderFamily::Ean8:
       return BarcodeFormat::EAN8;
-    case bcCodeUPC_A:
+    case TReaderFamily::UpcA:
       return BarcodeFormat::UPCA;
-    case bcCodeUPC_E0:
-    case bcCodeUPC_E1:
+    case TReaderFamily::UpcE:
       return BarcodeFormat::UPCE;
-    case bcCode128A:
-    case bcCode128B:
-    case bcCode128C:
-    case bcCodeEAN128A:
-    case bcCodeEAN128B:
-    case bcCodeEAN128C:
-    case bcCode128:
-    case bcGS1_128:
+    case TReaderFamily::Code128:
       return BarcodeFormat::Code128;
-    case bcCode39:
-    case bcCode39Extended:
+    case TReaderFamily::Code39:
       return BarcodeFormat::Code39;
-    case bcCode93:
-    case bcCode93Extended:
+    case TReaderFamily::Code93:
       return BarcodeFormat::Code93;
-    case bcCodeCodabar:
+    case TReaderFamily::Codabar:
       return BarcodeFormat::Codabar;
-    case bcCode_2_5_interleaved:
+    case TReaderFamily::Itf:
       return BarcodeFormat::ITF;
-    default:
-      // Industrial and Matrix 2 of 5, MSI, PostNet and the add-ons standing alone.
-      return std::nullopt;
+    case TReaderFamily::Industrial2of5:
+    case TReaderFamily::Matrix2of5:
+    case TReaderFamily::Msi:
+    case TReaderFamily::PostNet:
+    case TReaderFamily::EanAddOn:
+      break;
   }
+  return std::nullopt;
 }
 
-// Code 128 with FNC1 first: never empty to a reader.
-bool IsGs1(TBarcodeType type) {
-  return type == bcCodeEAN128A || type == bcCodeEAN128B || type == bcCodeEAN128C ||
-         type == bcGS1_128;
+// The catalogue row's reader facts; the type is known to be in the catalogue once built.
+const TReaderFacts& ReaderOf(const TBarcode& barcode) {
+  return CatalogueRow(barcode.Typ())->Reader;
 }
 
 // Bytes 0x80..0xFF are Latin-1 characters in every symbology here; the reader answers in UTF-8.
@@ -119,56 +112,18 @@ QImage Upright(const QImage& picture, double angle) {
 }  // namespace
 
 std::optional<std::string> ExpectedReading(TBarcode& barcode) {
-  barcode.BuildPattern();
-  const std::string& text = barcode.Text();
-  const bool checksum = barcode.Checksum();
-  const TCheckSumMethod method = barcode.CheckSumMethod();
-  std::string reading;
-  switch (barcode.Typ()) {
-    // EAN-13 and EAN-8 keep the check digit out of Text; the bars carry it.
-    case bcCodeEAN13:
-      reading = checksum ? ApplyCheckSumMethod(method, ZeroPadded(text, 12)) : ZeroPadded(text, 13);
-      break;
-    case bcCodeEAN8:
-      reading = checksum ? ApplyCheckSumMethod(method, ZeroPadded(text, 7)) : ZeroPadded(text, 8);
-      break;
-    // UPC-E is read as number system, six digits and check digit; Text holds the last seven.
-    case bcCodeUPC_E0:
-      reading = "0" + text;
-      break;
-    case bcCodeUPC_E1:
-      reading = "1" + text;
-      break;
-    // EAN-128 keeps its modulo-10 digit out of Text too.
-    case bcCodeEAN128A:
-    case bcCodeEAN128B:
-    case bcCodeEAN128C:
-      reading = checksum ? ApplyCheckSumMethod(method, text) : text;
-      break;
-    case bcGS1_128:
-      // As a reader passes GS1 data on: no brackets, GS for the FNC1 between elements.
-      reading = gs1::ElementString(gs1::ParseBracketed(text));
-      break;
-    default:
-      if (!ReaderFormat(barcode.Typ())) return std::nullopt;
-      // UPC-A, Code 128, Code 39 and 93, Codabar (the reader drops start and stop) and
-      // Interleaved 2 of 5 as Text stands after the build.
-      reading = text;
-      break;
-  }
-  if (!barcode.AddOn().empty()) reading += " " + barcode.AddOn();
-  return Latin1ToUtf8(reading);
+  const TSymbol symbol = barcode.BuildSymbol();
+  if (!ReaderFormat(ReaderOf(barcode).Family)) return std::nullopt;
+  // ZXing-C++ gives an attached add-on after a blank.
+  return Latin1ToUtf8(symbol.AddOn.empty() ? symbol.Data : symbol.Data + " " + symbol.AddOn);
 }
 
 TVerification VerifyPicture(const QImage& picture, TBarcode& barcode) {
-  const std::optional<BarcodeFormat> format = ReaderFormat(barcode.Typ());
+  const std::optional<BarcodeFormat> format = ReaderFormat(ReaderOf(barcode).Family);
   if (!format) return {TVerdict::NoReader, "ZXing-C++ does not read " + barcode.GetTypName()};
   const std::string expected = *ExpectedReading(barcode);
-  // The reader refuses symbols shorter than these, however well printed.
-  const std::size_t shortest = *format == BarcodeFormat::ITF       ? 6
-                               : *format == BarcodeFormat::Codabar ? 2
-                               : IsGs1(barcode.Typ())              ? 0
-                                                                   : 1;
+  // Readers refuse symbols shorter than this, however well printed.
+  const std::size_t shortest = ReaderOf(barcode).MinLength;
   if (barcode.Text().size() < shortest) {
     return {TVerdict::NoReader, "ZXing-C++ does not read " + barcode.GetTypName() +
                                     " of fewer than " + std::to_string(shortest) +

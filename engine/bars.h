@@ -121,11 +121,14 @@ class TBarcode : public TComponent {
   void SetWidth(std::int32_t requested);
   std::int32_t GetWidth();
 
-  // The module pattern of the current Text and Typ. Corrects Ratio to the type's bounds (with
+  // The symbol of the current Text and Typ and what it carries (TSymbol: the pattern, the data
+  // a reader returns, the human-readable text). Corrects Ratio to the type's bounds (with
   // notification), trims and checks the Text of numeric-only types ("Barcode must be numeric"),
   // rejects an unknown Typ ("TBarcode: wrong BarcodeType") and runs the type's encoder, which
   // may raise its own errors; a type that rewrites Text has it rewritten (without notification)
   // once the whole symbol is built. An AddOn follows the symbol after the standard gap.
+  TSymbol BuildSymbol();
+  // The module pattern of BuildSymbol, with the same effects.
   std::string BuildPattern();
 
   // Corrects Ratio to the bounds of Typ, then recomputes the module widths w0..w3. Raises when
@@ -168,11 +171,10 @@ class TBarcode : public TComponent {
   // `width` is the pattern's total width: the drawing measures the pattern it has built once,
   // which is what the Width property gives (a second build repeats the first).
   void PaintBars(const std::string& pattern, std::int32_t width, TCanvas& canvas);
-  // The code text that PaintText writes.
-  std::string PrintedCode() const;
-  // What PaintText writes and where, measured in ShowTextFont on `canvas` (whose font is left
-  // as it was); raises when a position leaves 32 bits, before anything is drawn.
-  TextPlacement PlaceText(TCanvas& canvas, std::int32_t width);
+  // What PaintText writes (`code`, the symbol's human-readable text) and where, measured in
+  // ShowTextFont on `canvas` (whose font is left as it was); raises when a position leaves
+  // 32 bits, before anything is drawn.
+  TextPlacement PlaceText(TCanvas& canvas, std::string code, std::int32_t width);
   void PaintText(TCanvas& canvas, const TextPlacement& at);
 
   std::int32_t height_ = 0;

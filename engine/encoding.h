@@ -1,8 +1,9 @@
 #pragma once
-// The encoders: one function per symbology family, from the text and the settings to the module
-// pattern (one pattern character per bar or space, see bars.h) and, for the types that rewrite
-// it, the Text the barcode keeps. They hold no state; BuildPattern calls the one that the type
-// catalogue names for the barcode's Typ and applies the rewritten Text.
+// The encoders: one function per symbology family, from the text and the settings to the symbol
+// (the module pattern, one pattern character per bar or space, see bars.h) and what it carries:
+// the data a reader returns, the human-readable text and, for the types that rewrite it, the
+// Text the barcode keeps. They hold no state; BuildSymbol calls the one that the type catalogue
+// names for the barcode's Typ and applies the rewritten Text.
 
 #include <cstddef>
 #include <cstdint>
@@ -11,6 +12,7 @@
 #include <string_view>
 
 #include "exceptions.h"
+#include "module_matrix.h"
 
 namespace bars {
 
@@ -41,10 +43,11 @@ enum TBarcodeType : std::uint8_t {
   // Types added after the first 23: their ordinals follow, so stored ordinals keep their meaning.
   bcCode128,  // Code 128 with the code sets chosen for the shortest symbol
   bcGS1_128,  // GS1-128 from bracketed Application Identifier data
+  // A new type goes here, before the count, and gets its catalogue row.
+  bcTypeCount  // not a type: the number of types
 };
 
-// Every type has a catalogue row: a new enumerator goes before this line and gets its row.
-inline constexpr std::size_t kBarcodeTypeCount = bcGS1_128 + 1;
+inline constexpr std::size_t kBarcodeTypeCount = bcTypeCount;
 
 enum TCheckSumMethod : std::uint8_t { csmNone, csmModulo10 };
 
@@ -57,13 +60,36 @@ struct TEncodeRequest {
   std::string_view ClassName;  // the barcode's class name, for messages that name it
 };
 
-// What one encoder gives back.
-struct TEncoded {
+// A built symbol and what it carries.
+struct TSymbol {
+  // A linear symbol's elements, one pattern character each; empty for a two-dimensional one.
   std::string Pattern;
-  std::optional<std::string> Text;  // the Text the barcode keeps, when the type rewrites it
+  // A two-dimensional symbol's modules, without its quiet zone; empty for a linear one.
+  TModuleMatrix Matrix;
+  // What a reader returns for the symbol, as bytes: its data characters with the check digits
+  // that are data (EAN/UPC, EAN-128's modulo 10, MSI's), without the symbol check characters a
+  // reader validates and drops (Code 128's, Code 93's, Code 39's modulo 43, UPC-E's number system
+  // and check digit included as the 8 digits a reader gives); GS1 data as the element string,
+  // a GS byte for each FNC1 after the first.
+  std::string Data;
+  // The digits of an attached add-on, read together with the symbol; empty without one.
+  std::string AddOn;
+  // The code written with the symbol (ShowText bcoCode), the add-on after a blank.
+  std::string HumanReadable;
+  // The symbology identifier (ISO/IEC 15424) a reader reports with Data, e.g. "]E0", "]C1".
+  std::string SymbologyId;
+  // The Text the barcode keeps after the build, when the type rewrites it (padding, a check
+  // digit); nothing when Text stays as given.
+  std::optional<std::string> Text;
 };
 
-using TEncoder = TEncoded (*)(const TEncodeRequest&);
+// An encoder gives back the symbol with its Data and HumanReadable; AddOn is left to
+// BuildSymbol, and an empty SymbologyId means the catalogue row's.
+using TEncoder = TSymbol (*)(const TEncodeRequest&);
+
+// A linear symbol whose Data and human-readable text are both `carried`, and Text rewritten to
+// `carried` when `rewritten`.
+TSymbol LinearSymbol(std::string pattern, std::string carried, bool rewritten = false);
 
 // The pattern character of width digit `digit` ('1'..'4') at `index` (from 0) of a run of width
 // digits that starts with a bar: bars '5'..'8' at even indices, spaces '0'..'3' at odd ones.
@@ -89,29 +115,29 @@ std::string ZeroPadded(std::string_view text, std::size_t length);
 Exception BadData(const TEncodeRequest& request, std::string_view family);
 
 // The encoders. Each returns the pattern of request.Text and raises its symbology's errors.
-TEncoded Encode25Interleaved(const TEncodeRequest& request);  // pads an odd count with '0'
-TEncoded Encode25Industrial(const TEncodeRequest& request);
-TEncoded Encode25Matrix(const TEncodeRequest& request);
-TEncoded EncodeCode39(const TEncodeRequest& request);
-TEncoded EncodeCode39Ext(const TEncodeRequest& request);
+TSymbol Encode25Interleaved(const TEncodeRequest& request);  // pads an odd count with '0'
+TSymbol Encode25Industrial(const TEncodeRequest& request);
+TSymbol Encode25Matrix(const TEncodeRequest& request);
+TSymbol EncodeCode39(const TEncodeRequest& request);
+TSymbol EncodeCode39Ext(const TEncodeRequest& request);
 // Code 128 A, B, C and EAN-128 A, B, C in one code set each, told apart by request.Typ.
-TEncoded EncodeCode128(const TEncodeRequest& request);
+TSymbol EncodeCode128(const TEncodeRequest& request);
 // Code 128 in the fewest symbol characters, any byte 0..255; Text is never rewritten.
-TEncoded EncodeCode128Auto(const TEncodeRequest& request);
+TSymbol EncodeCode128Auto(const TEncodeRequest& request);
 // GS1-128 from bracketed AI data such as "(01)09501101530003(10)AB-123"; Text is kept.
-TEncoded EncodeGS1_128(const TEncodeRequest& request);
-TEncoded EncodeCode93(const TEncodeRequest& request);
-TEncoded EncodeCode93Ext(const TEncodeRequest& request);
-TEncoded EncodeMSI(const TEncodeRequest& request);
-TEncoded EncodePostNet(const TEncodeRequest& request);
-TEncoded EncodeCodabar(const TEncodeRequest& request);
-TEncoded EncodeEAN8(const TEncodeRequest& request);
-TEncoded EncodeEAN13(const TEncodeRequest& request);
-TEncoded EncodeUPCA(const TEncodeRequest& request);  // Text padded, with its check digit
+TSymbol EncodeGS1_128(const TEncodeRequest& request);
+TSymbol EncodeCode93(const TEncodeRequest& request);
+TSymbol EncodeCode93Ext(const TEncodeRequest& request);
+TSymbol EncodeMSI(const TEncodeRequest& request);
+TSymbol EncodePostNet(const TEncodeRequest& request);
+TSymbol EncodeCodabar(const TEncodeRequest& request);
+TSymbol EncodeEAN8(const TEncodeRequest& request);
+TSymbol EncodeEAN13(const TEncodeRequest& request);
+TSymbol EncodeUPCA(const TEncodeRequest& request);  // Text padded, with its check digit
 // UPC-E in number system 0 or 1 (by request.Typ); Text becomes seven digits.
-TEncoded EncodeUPCE(const TEncodeRequest& request);
-TEncoded EncodeSupp2(const TEncodeRequest& request);
-TEncoded EncodeSupp5(const TEncodeRequest& request);
+TSymbol EncodeUPCE(const TEncodeRequest& request);
+TSymbol EncodeSupp2(const TEncodeRequest& request);
+TSymbol EncodeSupp5(const TEncodeRequest& request);
 
 // The gap and the add-on symbol of `digits` (2 or 5 digits, already checked) that follow an
 // EAN-13, UPC-A or UPC-E symbol and are read with it.

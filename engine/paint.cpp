@@ -78,13 +78,14 @@ struct TBarcode::TextPlacement {
 };
 
 void TBarcode::PaintTo(TCanvas& canvas) {
-  const std::string pattern = BuildPattern();
+  TSymbol symbol = BuildSymbol();
+  const std::string& pattern = symbol.Pattern;
   const std::int32_t width = PatternWidth(pattern);
   ToolsKeeper keeper(canvas);
   // The text is placed before the bars are drawn, so a text that cannot be placed leaves the
   // canvas untouched.
   std::optional<TextPlacement> text;
-  if (showText_ != bcoNone) text = PlaceText(canvas, width);
+  if (showText_ != bcoNone) text = PlaceText(canvas, std::move(symbol.HumanReadable), width);
   PaintBars(pattern, width, canvas);
   if (text) PaintText(canvas, *text);
 }
@@ -133,17 +134,8 @@ void TBarcode::PaintBars(const std::string& pattern, std::int32_t width, TCanvas
   }
 }
 
-std::string TBarcode::PrintedCode() const {
-  const TBCdata* row = CatalogueRow(typ_);
-  std::string code = checksum_ && row && row->PrintedCode == TPrintedCode::TextAndCheck
-                         ? ApplyCheckSumMethod(text_)
-                         : text_;
-  if (!addOn_.empty()) code += " " + addOn_;
-  return code;
-}
-
-TBarcode::TextPlacement TBarcode::PlaceText(TCanvas& canvas, std::int32_t symbolWidth) {
-  std::string code = PrintedCode();
+TBarcode::TextPlacement TBarcode::PlaceText(TCanvas& canvas, std::string code,
+                                             std::int32_t symbolWidth) {
   FontKeeper keeper(canvas);
   canvas.Font().Assign(showTextFont_);
   const std::int64_t left = left_, top = top_, height = height_;

@@ -19,6 +19,10 @@ bool AllDigits(std::string_view s) {
 }  // namespace
 
 std::string TBarcode::BuildPattern() {
+  return std::move(BuildSymbol().Pattern);
+}
+
+TSymbol TBarcode::BuildSymbol() {
   ComputeModuleWidths();
   const TBCdata* row = CatalogueRow(typ_);
   if (row && row->NumericOnly) {
@@ -35,11 +39,26 @@ std::string TBarcode::BuildPattern() {
   const std::string className = ClassName();
   // Through a local: g++ 12 with -fsanitize=undefined miscompiles a call through an indexed
   // table of functions that return a class (bogus bounds report, then a crash).
-  const TEncoder encode = row->Encode;
-  TEncoded encoded = encode({text_, typ_, checksum_, checkSumMethod_, className});
-  if (!addOn_.empty()) encoded.Pattern += AttachedAddOnPattern(addOn_);
-  if (encoded.Text) text_ = std::move(*encoded.Text);
-  return std::move(encoded.Pattern);
+  const TEncoder encode = row->Encode.Function();
+  TSymbol symbol = encode({text_, typ_, checksum_, checkSumMethod_, className});
+  if (symbol.SymbologyId.empty()) symbol.SymbologyId = row->Reader.SymbologyId;
+  if (!addOn_.empty()) {
+    symbol.Pattern += AttachedAddOnPattern(addOn_);
+    symbol.AddOn = addOn_;
+    symbol.HumanReadable += " " + addOn_;
+    symbol.SymbologyId = "]E3";  // ISO/IEC 15424: the main symbol and its add-on in one
+  }
+  if (symbol.Text) text_ = *symbol.Text;
+  return symbol;
+}
+
+TSymbol LinearSymbol(std::string pattern, std::string carried, bool rewritten) {
+  TSymbol symbol;
+  symbol.Pattern = std::move(pattern);
+  if (rewritten) symbol.Text = carried;
+  symbol.HumanReadable = carried;
+  symbol.Data = std::move(carried);
+  return symbol;
 }
 
 void TBarcode::CheckAddOn(const TBCdata& row) const {

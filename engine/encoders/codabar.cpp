@@ -62,7 +62,7 @@ int FindCodabarChar(char ch) {
 }
 
 // A character without a row is refused with the whole Text: nothing is skipped.
-TEncoded EncodeCodabar(const TEncodeRequest& request) {
+TSymbol EncodeCodabar(const TEncodeRequest& request) {
   std::string pattern;
   pattern.reserve(8 * (request.Text.size() + 1) + 7);
   pattern += kCodabar[kRowA].Pattern;
@@ -74,7 +74,8 @@ TEncoded EncodeCodabar(const TEncodeRequest& request) {
     pattern += '0';
   }
   pattern += kCodabar[kRowB].Pattern;
-  return {std::move(pattern), std::nullopt};
+  // Readers drop the start and stop characters, which Text does not hold either.
+  return LinearSymbol(std::move(pattern), std::string(request.Text));
 }
 
 }  // namespace bars

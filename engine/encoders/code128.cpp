@@ -1,5 +1,6 @@
 // Code 128 and EAN-128 (GS1-128), one code set per symbol: A, B or C as the type names, with
 // FNC1 after the start for EAN-128, and the modulo-103 check character.
+#include "catalogue.h"
 #include "code128_tables.h"
 #include "encoding.h"
 
@@ -7,26 +8,15 @@ namespace bars {
 
 using namespace code128;
 
-TEncoded EncodeCode128(const TEncodeRequest& request) {
-  CodeSet set = CodeSet::A;
-  switch (request.Typ) {
-    case bcCode128A:
-    case bcCodeEAN128A:
-      set = CodeSet::A;
-      break;
-    case bcCode128B:
-    case bcCodeEAN128B:
-      set = CodeSet::B;
-      break;
-    case bcCode128C:
-    case bcCodeEAN128C:
-      set = CodeSet::C;
-      break;
-    default:
-      throw Exception(std::string(request.ClassName) + ": wrong BarcodeType in Code_128");
-  }
-  const bool ean =
-      request.Typ == bcCodeEAN128A || request.Typ == bcCodeEAN128B || request.Typ == bcCodeEAN128C;
+TSymbol EncodeCode128(const TEncodeRequest& request) {
+  const TBCdata* row = CatalogueRow(request.Typ);
+  if (row == nullptr || row->CodeSet == TCode128Set::None)
+    throw Exception(std::string(request.ClassName) + ": wrong BarcodeType in Code_128");
+  const CodeSet set = row->CodeSet == TCode128Set::A   ? CodeSet::A
+                      : row->CodeSet == TCode128Set::B ? CodeSet::B
+                                                       : CodeSet::C;
+  // EAN-128: FNC1 after the start, and the modulo-10 digit that Checksum asks for.
+  const bool ean = row->Reader.Fnc1First;
   const bool withCheckDigit = ean && request.Checksum;
   const auto setIndex = static_cast<std::size_t>(set);
 
@@ -34,6 +24,7 @@ TEncoded EncodeCode128(const TEncodeRequest& request) {
   // here raises the check-digit conversion error.
   std::string withCheck;
   if (withCheckDigit) withCheck = ApplyCheckSumMethod(request.CheckSumMethod, request.Text);
+  const std::string checkDigits = withCheckDigit ? withCheck.substr(request.Text.size()) : "";
   std::string_view data = withCheckDigit ? std::string_view(withCheck) : request.Text;
   bool padded = false;
   if (set == CodeSet::C && data.size() % 2 != 0) {
@@ -68,8 +59,13 @@ TEncoded EncodeCode128(const TEncodeRequest& request) {
   }
   pattern.Append(View(kCode128Patterns[sum.Value()]));
   pattern.Append(View(kStopPattern));
-  if (!padded) return {pattern.Take(), std::nullopt};
-  return {pattern.Take(), "0" + std::string(request.Text)};
+  TSymbol symbol;
+  symbol.Pattern = pattern.Take();
+  symbol.Data = data;
+  if (padded) symbol.Text = "0" + std::string(request.Text);
+  // The printed code shows the check digit that only the bars carry.
+  symbol.HumanReadable = (padded ? *symbol.Text : std::string(request.Text)) + checkDigits;
+  return symbol;
 }
 
 }  // namespace bars

@@ -238,11 +238,12 @@ std::string PatternOfValues(const std::vector<int>& values) {
 
 }  // namespace code128
 
-TEncoded EncodeCode128Auto(const TEncodeRequest& request) {
+TSymbol EncodeCode128Auto(const TEncodeRequest& request) {
   std::vector<int> data(request.Text.size());
   for (std::size_t i = 0; i < data.size(); ++i)
     data[i] = static_cast<unsigned char>(request.Text[i]);
-  return {code128::PatternOfValues(code128::ShortestValues(data)), std::nullopt};
+  return LinearSymbol(code128::PatternOfValues(code128::ShortestValues(data)),
+                      std::string(request.Text));
 }
 
 }  // namespace bars

@@ -109,17 +109,24 @@ std::optional<std::string> Code39Pattern(std::string_view data, bool checksum) {
 
 }  // namespace
 
-TEncoded EncodeCode39(const TEncodeRequest& request) {
+TSymbol EncodeCode39(const TEncodeRequest& request) {
   std::optional<std::string> pattern = Code39Pattern(request.Text, request.Checksum);
   if (!pattern) throw BadData(request, "Code39");
-  return {*std::move(pattern), std::nullopt};
+  TSymbol symbol = LinearSymbol(*std::move(pattern), std::string(request.Text));
+  // The modulo-43 character is validated and dropped by the reader (ISO/IEC 15424 modifier 3).
+  if (request.Checksum) symbol.SymbologyId = "]A3";
+  return symbol;
 }
 
-TEncoded EncodeCode39Ext(const TEncodeRequest& request) {
+TSymbol EncodeCode39Ext(const TEncodeRequest& request) {
   const std::optional<std::string> data = full_ascii::Rewrite(request.Text, kCode39Ext);
   if (!data) throw BadData(request, "Code39");
   // Every rewritten character has a row, and the check covers the shifts as well.
-  return {*Code39Pattern(*data, request.Checksum), std::nullopt};
+  TSymbol symbol =
+      LinearSymbol(*Code39Pattern(*data, request.Checksum), std::string(request.Text));
+  // Full ASCII, the modulo-43 character validated and dropped (modifier 7).
+  if (request.Checksum) symbol.SymbologyId = "]A7";
+  return symbol;
 }
 
 }  // namespace bars

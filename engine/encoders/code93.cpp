@@ -106,17 +106,17 @@ std::optional<std::string> Code93Pattern(std::string_view data) {
 
 }  // namespace
 
-TEncoded EncodeCode93(const TEncodeRequest& request) {
+TSymbol EncodeCode93(const TEncodeRequest& request) {
   std::optional<std::string> pattern = Code93Pattern(request.Text);
   if (!pattern) throw BadData(request, "Code93");
-  return {*std::move(pattern), std::nullopt};
+  return LinearSymbol(*std::move(pattern), std::string(request.Text));
 }
 
-TEncoded EncodeCode93Ext(const TEncodeRequest& request) {
+TSymbol EncodeCode93Ext(const TEncodeRequest& request) {
   const std::optional<std::string> data = full_ascii::Rewrite(request.Text, kCode93Ext);
   if (!data) throw BadData(request, "Code93");
   // Every rewritten character has a row, and the check characters cover the shifts as well.
-  return {*Code93Pattern(*data), std::nullopt};
+  return LinearSymbol(*Code93Pattern(*data), std::string(request.Text));
 }
 
 }  // namespace bars

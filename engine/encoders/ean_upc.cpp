@@ -26,9 +26,20 @@ std::string EanPattern(const std::string& data, std::size_t leftBegin, std::stri
   return pattern.Take();
 }
 
+// EAN-13 and EAN-8 keep Text as typed: the bars carry all of `data`, the printed code Text and
+// the check digit that Checksum added to it.
+TSymbol EanSymbol(std::string pattern, const std::string& data, const TEncodeRequest& request) {
+  TSymbol symbol;
+  symbol.Pattern = std::move(pattern);
+  symbol.HumanReadable = request.Text;
+  if (request.Checksum && request.CheckSumMethod != csmNone) symbol.HumanReadable += data.back();
+  symbol.Data = data;
+  return symbol;
+}
+
 }  // namespace
 
-TEncoded EncodeEAN8(const TEncodeRequest& request) {
+TSymbol EncodeEAN8(const TEncodeRequest& request) {
   std::string data;
   if (request.Checksum) {
     // More than seven digits cannot take a check digit: refuse rather than drop the first ones.
@@ -39,20 +50,20 @@ TEncoded EncodeEAN8(const TEncodeRequest& request) {
     data = ZeroPadded(request.Text, 8);
   }
   if (data.size() != 8) BARS_ASSERTION_FAILED("Invalid Text len (EAN8)");
-  return {EanPattern(data, 0, "AAAA"), std::nullopt};
+  return EanSymbol(EanPattern(data, 0, "AAAA"), data, request);
 }
 
-TEncoded EncodeEAN13(const TEncodeRequest& request) {
+TSymbol EncodeEAN13(const TEncodeRequest& request) {
   const std::string data =
       request.Checksum ? ApplyCheckSumMethod(request.CheckSumMethod, ZeroPadded(request.Text, 12))
                        : ZeroPadded(request.Text, 13);
   if (data.size() != 13) BARS_ASSERTION_FAILED("Invalid Text len (EAN13)");
   // The leading digit has no bars: it selects the parities of the left half.
   const std::string_view parity = ean::kEan13Parity.substr(6 * DigitAt(data, 0), 6);
-  return {EanPattern(data, 1, parity), std::nullopt};
+  return EanSymbol(EanPattern(data, 1, parity), data, request);
 }
 
-TEncoded EncodeUPCA(const TEncodeRequest& request) {
+TSymbol EncodeUPCA(const TEncodeRequest& request) {
   std::string text;
   if (request.Checksum && request.CheckSumMethod == csmModulo10) {
     // Pad to the eleven data digits first, so a typed eleven-digit number keeps all its digits.
@@ -62,7 +73,7 @@ TEncoded EncodeUPCA(const TEncodeRequest& request) {
     text = ZeroPadded(request.Text, 12);
   }
   std::string pattern = EanPattern(text, 0, "AAAAAA");
-  return {std::move(pattern), std::move(text)};
+  return LinearSymbol(std::move(pattern), std::move(text), true);
 }
 
 }  // namespace bars

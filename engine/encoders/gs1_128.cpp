@@ -9,12 +9,16 @@
 
 namespace bars {
 
-TEncoded EncodeGS1_128(const TEncodeRequest& request) {
+TSymbol EncodeGS1_128(const TEncodeRequest& request) {
+  std::string elements = gs1::ElementString(gs1::ParseBracketed(request.Text));
   std::vector<int> data{code128::kFnc1Data};
-  for (char c : gs1::ElementString(gs1::ParseBracketed(request.Text))) {
+  for (char c : elements) {
     data.push_back(c == gs1::kSeparator ? code128::kFnc1Data : static_cast<unsigned char>(c));
   }
-  return {code128::PatternOfValues(code128::ShortestValues(data)), std::nullopt};
+  TSymbol symbol = LinearSymbol(code128::PatternOfValues(code128::ShortestValues(data)),
+                                 std::string(request.Text));
+  symbol.Data = std::move(elements);
+  return symbol;
 }
 
 }  // namespace bars

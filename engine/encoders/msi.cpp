@@ -55,7 +55,7 @@ int MsiCheckDigit(std::string_view digits) {
   return (10 - sum) % 10;
 }
 
-TEncoded EncodeMSI(const TEncodeRequest& request) {
+TSymbol EncodeMSI(const TEncodeRequest& request) {
   std::string pattern;
   pattern.reserve(kMsiStart.size() + 8 * (request.Text.size() + 1) + kMsiStop.size());
   pattern += kMsiStart;
@@ -63,7 +63,9 @@ TEncoded EncodeMSI(const TEncodeRequest& request) {
   for (char c : request.Text) pattern += kMsiDigits[static_cast<std::size_t>(c - '0')];
   pattern += kMsiDigits[static_cast<std::size_t>(check)];
   pattern += kMsiStop;
-  return {std::move(pattern), std::nullopt};
+  TSymbol symbol = LinearSymbol(std::move(pattern), std::string(request.Text));
+  symbol.Data += static_cast<char>('0' + check);  // readers pass the check digit on
+  return symbol;
 }
 
 }  // namespace bars

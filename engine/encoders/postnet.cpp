@@ -39,7 +39,7 @@ static_assert(PostNetDigitsAreStandard(), "POSTNET digits: two full bars of five
 }  // namespace
 
 // Text must already hold the correction digit if the symbol needs one.
-TEncoded EncodePostNet(const TEncodeRequest& request) {
+TSymbol EncodePostNet(const TEncodeRequest& request) {
   std::string pattern;
   pattern.reserve(10 * request.Text.size() + 3);
   pattern += kFrameStart;
@@ -49,7 +49,7 @@ TEncoded EncodePostNet(const TEncodeRequest& request) {
     pattern += kPostNetDigits[static_cast<std::size_t>(c - '0')];
   }
   pattern += kFrameEnd;
-  return {std::move(pattern), std::nullopt};
+  return LinearSymbol(std::move(pattern), std::string(request.Text));
 }
 
 }  // namespace bars

@@ -51,7 +51,7 @@ bool Wide(std::string_view flags, std::size_t k) {
 
 }  // namespace
 
-TEncoded Encode25Interleaved(const TEncodeRequest& request) {
+TSymbol Encode25Interleaved(const TEncodeRequest& request) {
   // Digits go in pairs; an odd count gets a leading '0' in Text as well, so the printed code
   // matches the bars and the next build finds an even count.
   std::string text(request.Text.size() % 2 != 0 ? "0" : "");
@@ -68,11 +68,11 @@ TEncoded Encode25Interleaved(const TEncodeRequest& request) {
     }
   }
   pattern += kInterleavedStop;
-  if (text.size() == request.Text.size()) return {std::move(pattern), std::nullopt};
-  return {std::move(pattern), std::move(text)};
+  const bool padded = text.size() != request.Text.size();
+  return LinearSymbol(std::move(pattern), std::move(text), padded);
 }
 
-TEncoded Encode25Industrial(const TEncodeRequest& request) {
+TSymbol Encode25Industrial(const TEncodeRequest& request) {
   // Only the bars carry information; every space is narrow.
   std::string pattern(kIndustrialStart);
   pattern.reserve(kIndustrialStart.size() + 10 * request.Text.size() + kIndustrialStop.size());
@@ -81,10 +81,10 @@ TEncoded Encode25Industrial(const TEncodeRequest& request) {
     for (std::size_t k = 0; k < 5; ++k) pattern += Wide(flags, k) ? "60" : "50";
   }
   pattern += kIndustrialStop;
-  return {std::move(pattern), std::nullopt};
+  return LinearSymbol(std::move(pattern), std::string(request.Text));
 }
 
-TEncoded Encode25Matrix(const TEncodeRequest& request) {
+TSymbol Encode25Matrix(const TEncodeRequest& request) {
   // Bar, space, bar, space, bar per digit, then a narrow space between characters.
   std::string pattern(kMatrixStart);
   pattern.reserve(kMatrixStart.size() + 6 * request.Text.size() + kMatrixStop.size());
@@ -100,7 +100,7 @@ TEncoded Encode25Matrix(const TEncodeRequest& request) {
     pattern += '0';
   }
   pattern += kMatrixStop;
-  return {std::move(pattern), std::nullopt};
+  return LinearSymbol(std::move(pattern), std::string(request.Text));
 }
 
 }  // namespace bars

@@ -95,6 +95,14 @@ std::string UpcESymbol(std::string& text, bool appendCheck, char numberSystem) {
   return pattern;
 }
 
+// An add-on's Text (which may keep a check digit that has no bars) is printed; its digits are
+// what a reader returns.
+TSymbol AddOnSymbol(std::string pattern, std::string text, std::string digits) {
+  TSymbol symbol = LinearSymbol(std::move(pattern), std::move(text), true);
+  symbol.Data = std::move(digits);
+  return symbol;
+}
+
 }  // namespace
 
 std::string SuppCheckDigit(std::string_view s) {
@@ -111,15 +119,19 @@ char UpcECheckDigit(char numberSystem, std::string_view sixDigits) {
 
 // Text keeps the typed check digit as its seventh digit, unless Checksum (with a check-digit
 // method) asks for the computed one.
-TEncoded EncodeUPCE(const TEncodeRequest& request) {
+TSymbol EncodeUPCE(const TEncodeRequest& request) {
   const bool appendCheck = request.Checksum && request.CheckSumMethod == csmModulo10;
   std::string text = ZeroPadded(request.Text, appendCheck ? 6 : 7);
-  std::string pattern = UpcESymbol(text, appendCheck, request.Typ == bcCodeUPC_E1 ? '1' : '0');
-  return {std::move(pattern), std::move(text)};
+  const char numberSystem = request.Typ == bcCodeUPC_E1 ? '1' : '0';
+  std::string pattern = UpcESymbol(text, appendCheck, numberSystem);
+  TSymbol symbol = LinearSymbol(std::move(pattern), text, true);
+  // A reader gives the number system, which the parities carry, before the seven digits.
+  symbol.Data.insert(symbol.Data.begin(), numberSystem);
+  return symbol;
 }
 
 // The check digit of the five-digit add-on has no bars of its own: it only selects the parities.
-TEncoded EncodeSupp5(const TEncodeRequest& request) {
+TSymbol EncodeSupp5(const TEncodeRequest& request) {
   std::string text = ZeroPadded(request.Text, 5);
   const std::string data = SuppCheckDigit(text.substr(0, 5) + '0');
   if (request.Checksum) text = data;
@@ -129,12 +141,12 @@ TEncoded EncodeSupp5(const TEncodeRequest& request) {
     if (i > 0) pattern += kAddOnDelineator;
     pattern += DigitInParity(data[i], parity[i] == 'E');
   }
-  return {std::move(pattern), std::move(text)};
+  return AddOnSymbol(std::move(pattern), std::move(text), data.substr(0, 5));
 }
 
 // The published two-digit add-on has no check digit; the one Checksum puts into Text is not
 // encoded, so a later build that finds it there gives the same symbol.
-TEncoded EncodeSupp2(const TEncodeRequest& request) {
+TSymbol EncodeSupp2(const TEncodeRequest& request) {
   std::string text = ZeroPadded(request.Text, 2);
   const std::string data = SuppCheckDigit(text.substr(0, 2) + '0');
   if (request.Checksum) text = data;
@@ -143,7 +155,7 @@ TEncoded EncodeSupp2(const TEncodeRequest& request) {
   pattern += DigitInParity(data[0], parity[0] == 'E');
   pattern += kAddOnDelineator;
   pattern += DigitInParity(data[1], parity[1] == 'E');
-  return {std::move(pattern), std::move(text)};
+  return AddOnSymbol(std::move(pattern), std::move(text), data.substr(0, 2));
 }
 
 std::string AttachedAddOnPattern(std::string_view digits) {
