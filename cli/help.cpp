@@ -77,7 +77,8 @@ Symbol:
                            Code39Extended, Code_2_5_interleaved ...) or its ordinal 0..)") +
          std::to_string(kBarcodeTypeCount - 1) + R"(,
                            any case; see --list-types. Default EAN13.
-)" + TypeNotes() + R"(                             e.g. -t "Code39 Extended"   -t codecodabar   --type=14
+)" + TypeNotes() +
+         R"(                             e.g. -t "Code39 Extended"   -t codecodabar   --type=14
                                   -t GS1-128 -d "(01)09501101530003(10)AB-123(17)250101"
   -d, --data TEXT          the code to encode. With --checksum a full EAN-13 (13 digits),
                            EAN-8 (8), UPC-A (12) or UPC-E (8, its number system first) has
@@ -128,7 +129,8 @@ Print size:
                            Specifications for EAN/UPC, ISO/IEC 15417 for Code 128, 16388
                            Code 39, 16390 2 of 5, AIM USS-93 and USS-Codabar; PostNet 1/8
                            inch at 22 bars an inch), before/after:
-)" + QuietZones() + R"(                           none: the bare Width x Height box of the utility's window, what
+)" + QuietZones() +
+         R"(                           none: the bare Width x Height box of the utility's window, what
                            the barcode draws outside it cut off. Default standard.
                              e.g. --quiet-zones none
       --dpi N              the printer's resolution in dots per inch, 1..10000: written into

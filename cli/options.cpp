@@ -1,6 +1,5 @@
 #include "options.h"
 
-
 #include <charconv>
 #include <cmath>
 #include <cstdint>

@@ -6,7 +6,6 @@
 #include <QTransform>
 #include <cmath>
 
-
 namespace bars::cli {
 namespace {
 

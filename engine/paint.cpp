@@ -135,7 +135,7 @@ void TBarcode::PaintBars(const std::string& pattern, std::int32_t width, TCanvas
 }
 
 TBarcode::TextPlacement TBarcode::PlaceText(TCanvas& canvas, std::string code,
-                                             std::int32_t symbolWidth) {
+                                            std::int32_t symbolWidth) {
   FontKeeper keeper(canvas);
   canvas.Font().Assign(showTextFont_);
   const std::int64_t left = left_, top = top_, height = height_;

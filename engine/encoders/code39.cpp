@@ -122,8 +122,7 @@ TSymbol EncodeCode39Ext(const TEncodeRequest& request) {
   const std::optional<std::string> data = full_ascii::Rewrite(request.Text, kCode39Ext);
   if (!data) throw BadData(request, "Code39");
   // Every rewritten character has a row, and the check covers the shifts as well.
-  TSymbol symbol =
-      LinearSymbol(*Code39Pattern(*data, request.Checksum), std::string(request.Text));
+  TSymbol symbol = LinearSymbol(*Code39Pattern(*data, request.Checksum), std::string(request.Text));
   // Full ASCII, the modulo-43 character validated and dropped (modifier 7).
   if (request.Checksum) symbol.SymbologyId = "]A7";
   return symbol;

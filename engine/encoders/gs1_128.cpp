@@ -16,7 +16,7 @@ TSymbol EncodeGS1_128(const TEncodeRequest& request) {
     data.push_back(c == gs1::kSeparator ? code128::kFnc1Data : static_cast<unsigned char>(c));
   }
   TSymbol symbol = LinearSymbol(code128::PatternOfValues(code128::ShortestValues(data)),
-                                 std::string(request.Text));
+                                std::string(request.Text));
   symbol.Data = std::move(elements);
   return symbol;
 }

@@ -59,6 +59,8 @@ INSTANTIATE_TEST_SUITE_P(
         VerifyCase{"Gs1Separator", bcGS1_128, "(10)AB(21)CD", "(10)AB(21)CE", false,
                    TVerdict::Mismatch,
                    R"(--verify: ZXing-C++ read "10AB\x1D21CD", but "10AB\x1D21CE" was encoded)"},
+        // Number system 1 is in the parities: a reader returns it first.
+        VerifyCase{"UpcE1", bcCodeUPC_E1, "425261", "425261", false, TVerdict::Read, ""},
         VerifyCase{"NoReader", bcCodeMSI, "1234", "1234", false, TVerdict::NoReader,
                    "ZXing-C++ does not read MSI"},
         VerifyCase{"ShorterThanTheReaderTakes", bcCode_2_5_interleaved, "12", "12", false,

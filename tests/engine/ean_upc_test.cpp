@@ -1,6 +1,8 @@
 // EAN-13, EAN-8 and UPC-A: golden patterns, length rules and the mended cases.
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "bars.h"
 #include "support/test_support.h"
 
@@ -172,6 +174,44 @@ INSTANTIATE_TEST_SUITE_P(
         // Mended: eight digits with the check box on are refused, not cut to the last seven.
         LengthFailure{bcCodeEAN8, true, csmModulo10, "12345678", "Invalid Text len (EAN8)"},
         LengthFailure{bcCodeEAN8, true, csmNone, "1234567", "Invalid Text len (EAN8)"}));
+
+// Full numbers as printed under the bars (published ones): the engine's Text for them, built with
+// Checksum, carries exactly that number; a changed last digit is refused naming the printed one.
+struct FullNumberCase {
+  TBarcodeType typ;
+  const char* typed;
+  const char* number;  // the full number; empty: `typed` is not one
+  const char* source;
+};
+
+TEST(FullNumbers, CarryTheNumberAsPrintedOrNameTheRightDigit) {
+  for (const FullNumberCase& c : {
+           FullNumberCase{bcCodeEAN13, "4006381333931", "4006381333931", "GS1"},
+           FullNumberCase{bcCodeEAN13, " \t4006381333931\r\n", "4006381333931", "GS1, blanks"},
+           FullNumberCase{bcCodeEAN8, "96385074", "96385074", "GS1"},
+           FullNumberCase{bcCodeUPC_A, "036000291452", "036000291452", "GS1"},
+           FullNumberCase{bcCodeUPC_E0, "01234565", "01234565", "UPC-A 012345000065"},
+           FullNumberCase{bcCodeEAN13, "400638133393", "", "a digit short"},
+           FullNumberCase{bcCodeEAN8, "9638507A", "", "not digits"},
+           FullNumberCase{bcCode128, "4006381333931", "", "no GS1 number"},
+       }) {
+    SCOPED_TRACE(c.typed);
+    const std::optional<std::string> text = TextOfFullNumber(c.typ, c.typed);
+    ASSERT_EQ(text.has_value(), *c.number != '\0') << c.source;
+    if (!text) continue;
+    TBarcode bc;
+    test::Configure(bc, c.typ, true, csmModulo10, *text);
+    EXPECT_EQ(bc.BuildSymbol().Data, c.number) << c.source;
+    std::string wrong = c.number;
+    wrong.back() = static_cast<char>('0' + (wrong.back() - '0' + 3) % 10);
+    EXPECT_EQ(MessageOf([&] { TextOfFullNumber(c.typ, wrong); }),
+              std::string(CatalogueRow(c.typ)->TypeName) + " " + wrong +
+                  ": check digit should be " + c.number[std::strlen(c.number) - 1] + ", not " +
+                  wrong.back());
+  }
+  EXPECT_EQ(MessageOf([] { TextOfFullNumber(bcCodeUPC_E1, "01234565"); }),
+            "UPC_E1 01234565: number system should be 1, not 0");
+}
 
 }  // namespace
 }  // namespace bars

@@ -348,6 +348,20 @@ std::string Mismatch(const ZXing::Result& result, const Carried& want, int angle
   return why.str();
 }
 
+// Why what the engine says its symbol carries is not what the reader found; empty when it is.
+std::string EngineMismatch(const ReaderCase& c, TBarcode& bc, const Carried& want, bool checksum) {
+  const TSymbol symbol = bc.BuildSymbol();
+  std::string decoded = ExpectLatin1(symbol.Data, false).decoded;
+  // Asked to, the reader keeps Codabar's start and stop, which the data leave out.
+  if (c.format == F::Codabar) decoded = "A" + decoded + "B";
+  std::string why;
+  if (decoded != want.decoded) why += "the engine's Data \"" + Escaped(symbol.Data) + "\"; ";
+  const std::string identifier = checksum ? c.identifierSet : c.identifierClear;
+  if (!identifier.empty() && symbol.SymbologyId != identifier)
+    why += "the engine's identifier " + symbol.SymbologyId + "; ";
+  return why;
+}
+
 // A 2-of-5 digit from its five elements, by the weights 1, 2, 4, 7, 0 of its two wide ones
 // (7 + 4 stands for 0); '?' for any other number of wide elements.
 char TwoOfFiveDigit(const std::array<bool, 5>& wide) {
@@ -471,7 +485,7 @@ TEST_P(ZXingReads, RandomTextsAtEveryModulAndRightAngle) {
           std::string problem;
           try {
             const ZXing::Result result = Read(DrawInLine({&bc}, 0, angle), hints);
-            problem = Mismatch(result, want, angle);
+            problem = Mismatch(result, want, angle) + EngineMismatch(c, bc, want, checksum);
             if (bc.Text() != want.textAfter) {
               problem += "Text \"" + Escaped(bc.Text()) + "\" after the build instead of \"" +
                          Escaped(want.textAfter) + "\"";
@@ -588,6 +602,9 @@ TEST_P(ZXingReadsAttachedAddOn, AtEveryModulAndRightAngle) {
           want.decoded += " " + addOn;
           want.identifier = "]E3";
           problem = Mismatch(Read(DrawInLine({&bc}, 0, angle), hints), want, angle);
+          const TSymbol symbol = bc.BuildSymbol();
+          if (symbol.Data + " " + symbol.AddOn != want.decoded || symbol.SymbologyId != "]E3")
+            problem += "the engine's Data \"" + symbol.Data + " " + symbol.AddOn + "\"";
         } catch (const Exception& e) {
           problem = "the engine raised \"" + e.Message() + "\"";
         }
@@ -605,7 +622,8 @@ INSTANTIATE_TEST_SUITE_P(
         AttachedCase{"EAN13_AddOn2", bcCodeEAN13, F::EAN13, 2, MakeGtin<12>, ExpectEan<12>},
         AttachedCase{"EAN13_AddOn5", bcCodeEAN13, F::EAN13, 5, MakeGtin<12>, ExpectEan<12>},
         AttachedCase{"UPC_A_AddOn5", bcCodeUPC_A, F::UPCA, 5, MakeGtin<11>, ExpectUpcA},
-        AttachedCase{"UPC_E0_AddOn2", bcCodeUPC_E0, F::UPCE, 2, MakeUpcE<'0'>, ExpectUpcE<'0'>}),
+        AttachedCase{"UPC_E0_AddOn2", bcCodeUPC_E0, F::UPCE, 2, MakeUpcE<'0'>, ExpectUpcE<'0'>},
+        AttachedCase{"UPC_E1_AddOn5", bcCodeUPC_E1, F::UPCE, 5, MakeUpcE<'1'>, ExpectUpcE<'1'>}),
     [](const auto& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(EveryAddOn, ZXingReadsAddOn,
