@@ -23,6 +23,7 @@ install(FILES
   ${PROJECT_SOURCE_DIR}/engine/geometry.h
   ${PROJECT_SOURCE_DIR}/engine/graphics.h
   ${PROJECT_SOURCE_DIR}/engine/chksum.h
+  ${PROJECT_SOURCE_DIR}/engine/module_matrix.h
   DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/barcode COMPONENT engine)
 install(EXPORT barcodeTargets NAMESPACE barcode:: DESTINATION ${BARCODE_CMAKE_DIR}
   COMPONENT engine)
