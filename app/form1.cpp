@@ -51,6 +51,17 @@ void FitCaption(QWidget* w, int right) {
   if (fitted > w->width()) w->resize(fitted, w->height());
 }
 
+// The captions' face: the layout was measured in a face of Arial's widths, which Liberation
+// Sans shares; without it, the platform's sans (wider: the widening above helps where it can).
+QFont CaptionFont() {
+  const QString metricCompatible = QStringLiteral("Liberation Sans");
+  QFont font = QFontDatabase::hasFamily(metricCompatible)
+                   ? QFont(metricCompatible)
+                   : QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+  font.setPointSize(8);
+  return font;
+}
+
 // The engine works on 8-bit text, Latin-1 on the canvas: a character beyond it has no code.
 std::string EngineText(const QString& text) {
   for (const QChar c : text) {
@@ -71,9 +82,7 @@ TForm1::TForm1(TDialogs& dialogs, QWidget* parent) : QWidget(parent), dialogs_(d
   setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint);
-  QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-  font.setPointSize(8);
-  setFont(font);
+  setFont(CaptionFont());
   setFixedSize(kClientWidth, kClientHeight);
   CreateControls();
   ConnectHandlers();

@@ -1,6 +1,8 @@
 // The window as a user meets it: its controls at start, the length limits of the code field,
 // the picture after each change, and the failures that reach the error box.
+#include <QCheckBox>
 #include <QLabel>
+#include <QPushButton>
 #include <ostream>
 
 #include "form_fixture.h"
@@ -55,6 +57,13 @@ TEST_P(ControlLayout, StandsWhereTheLayoutSaysWithItsCaption) {
   if (auto* combo = qobject_cast<QComboBox*>(w)) caption = combo->currentText();
   if (auto* button = qobject_cast<QAbstractButton*>(w)) caption = button->text();
   EXPECT_EQ(caption, QString::fromUtf8(c.caption));
+  // The caption shows whole: a label or check box is as wide as its text needs, a button's
+  // text fits inside its frame.
+  if (qobject_cast<QLabel*>(w) || qobject_cast<QCheckBox*>(w)) {
+    EXPECT_GE(w->width(), w->sizeHint().width()) << w->font().family().toStdString();
+  } else if (qobject_cast<QPushButton*>(w)) {
+    EXPECT_LT(w->fontMetrics().horizontalAdvance(caption), w->width() - 8);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Window, ControlLayout, ::testing::ValuesIn(kControls),
