@@ -75,7 +75,7 @@ void Produce(const Options& options, const std::string& text, const std::string&
   Configure(barcode, options, text);
   switch (options.output) {
     case Output::Pattern:
-      WriteStdout(barcode.BuildPattern() + '\n');
+      WriteStdout(PatternLines(barcode));
       break;
     case Output::Json:
       WriteStdout(JsonRecord(barcode) + '\n');

@@ -33,6 +33,13 @@ enum class Opt : std::uint8_t {
   Xdim,
   BarHeightMm,
   Verify,
+  Ecc,
+  EccFixed,
+  Size,
+  Mask,
+  Eci,
+  DmShape,
+  Dmre,
   Output,
   Pattern,
   Json,
@@ -72,6 +79,13 @@ constexpr KnownOption kOptions[] = {
     {"xdim", 0, true, Opt::Xdim},
     {"bar-height-mm", 0, true, Opt::BarHeightMm},
     {"verify", 0, false, Opt::Verify},
+    {"ecc", 0, true, Opt::Ecc},
+    {"ecc-fixed", 0, false, Opt::EccFixed},
+    {"size", 0, true, Opt::Size},
+    {"mask", 0, true, Opt::Mask},
+    {"eci", 0, true, Opt::Eci},
+    {"dm-shape", 0, true, Opt::DmShape},
+    {"dmre", 0, false, Opt::Dmre},
     {"output", 'o', true, Opt::Output},
     {"pattern", 0, false, Opt::Pattern},
     {"json", 0, false, Opt::Json},
@@ -91,6 +105,10 @@ constexpr Keyword<TCheckSumMethod> kChecksumMethods[] = {{"mod10", csmModulo10},
 constexpr Keyword<TBarcodeOption> kShowTexts[] = {
     {"none", bcoNone}, {"code", bcoCode}, {"type", bcoTyp}, {"both", bcoBoth}};
 constexpr Keyword<bool> kQuietZones[] = {{"standard", true}, {"none", false}};
+constexpr Keyword<TQrEcc> kEccLevels[] = {
+    {"L", TQrEcc::L}, {"M", TQrEcc::M}, {"Q", TQrEcc::Q}, {"H", TQrEcc::H}};
+constexpr Keyword<TDmShape> kDmShapes[] = {
+    {"square", TDmShape::Square}, {"rectangle", TDmShape::Rectangle}, {"any", TDmShape::Any}};
 constexpr Keyword<TShowTextPosition> kTextPositions[] = {
     {"top-left", stpTopLeft},         {"top-right", stpTopRight},
     {"top-center", stpTopCenter},     {"bottom-left", stpBottomLeft},
@@ -244,6 +262,8 @@ class Parser {
   void Apply(const KnownOption& known, const std::string& value);
   void ChooseOutput(Output output);
   void Check();
+  // Two-dimensional options the type takes, --size read in its form.
+  void CheckMatrixOptions();
 
   Options options_;
   bool hasData_ = false;
@@ -251,7 +271,32 @@ class Parser {
   bool hasHeight_ = false;
   std::optional<MmRequest> xdim_;
   std::optional<MmRequest> barHeight_;
+  std::optional<std::string> size_;  // --size as given: its form depends on the type
+  // The two-dimensional options given, in order, to check against the type once it is known.
+  std::vector<std::string> matrixOptions_;
 };
+
+// Which family of two-dimensional types an option of theirs applies to.
+enum class MatrixFamily : std::uint8_t { Qr, DataMatrix, Both };
+
+MatrixFamily FamilyOf(std::string_view option) {
+  if (option == "--ecc" || option == "--ecc-fixed" || option == "--mask")
+    return MatrixFamily::Qr;
+  if (option == "--dm-shape" || option == "--dmre") return MatrixFamily::DataMatrix;
+  return MatrixFamily::Both;
+}
+
+// "R x C" as two whole numbers, or nothing.
+std::optional<std::pair<std::int32_t, std::int32_t>> RowsByColumns(std::string_view value) {
+  const std::size_t x = value.find_first_of("xX");
+  if (x == std::string_view::npos) return std::nullopt;
+  try {
+    return std::pair{ParseWhole("--size", value.substr(0, x), 1, 144),
+                     ParseWhole("--size", value.substr(x + 1), 1, 144)};
+  } catch (const UsageError&) {
+    return std::nullopt;
+  }
+}
 
 void Parser::ChooseOutput(Output output) {
   if (options_.output != Output::None && options_.output != output)
@@ -335,6 +380,34 @@ void Parser::Apply(const KnownOption& known, const std::string& value) {
     case Opt::Verify:
       options_.verify = true;
       break;
+    case Opt::Ecc:
+      options_.symbolOptions.QrEcc = ParseKeyword(option, value, kEccLevels);
+      matrixOptions_.push_back(option);
+      break;
+    case Opt::EccFixed:
+      options_.symbolOptions.QrEccFixed = true;
+      matrixOptions_.push_back(option);
+      break;
+    case Opt::Size:
+      size_ = value;
+      matrixOptions_.push_back(option);
+      break;
+    case Opt::Mask:
+      options_.symbolOptions.QrMask = ParseWhole(option, value, 0, 7);
+      matrixOptions_.push_back(option);
+      break;
+    case Opt::Eci:
+      options_.symbolOptions.Eci = value == "none" ? kEciNone : ParseWhole(option, value, 0, 999999);
+      matrixOptions_.push_back(option);
+      break;
+    case Opt::DmShape:
+      options_.symbolOptions.DmShape = ParseKeyword(option, value, kDmShapes);
+      matrixOptions_.push_back(option);
+      break;
+    case Opt::Dmre:
+      options_.symbolOptions.Dmre = true;
+      matrixOptions_.push_back(option);
+      break;
     case Opt::Output:
       if (value.empty()) throw UsageError(option + ": the file name is empty");
       ChooseOutput(Output::Picture);
@@ -364,8 +437,35 @@ void Parser::Apply(const KnownOption& known, const std::string& value) {
   }
 }
 
+void Parser::CheckMatrixOptions() {
+  const TBCdata& row = BCdata[options_.type];
+  const bool qr = row.Reader.Family == TReaderFamily::QrCode;
+  const bool dm = row.Reader.Family == TReaderFamily::DataMatrix;
+  for (const std::string& option : matrixOptions_) {
+    const MatrixFamily family = FamilyOf(option);
+    if ((family == MatrixFamily::Qr && !qr) || (family == MatrixFamily::DataMatrix && !dm) ||
+        (family == MatrixFamily::Both && !qr && !dm)) {
+      const char* types = family == MatrixFamily::Qr           ? "QR Code"
+                          : family == MatrixFamily::DataMatrix ? "Data Matrix"
+                                                               : "QR Code and Data Matrix";
+      throw UsageError(option + " applies to " + types + " only, not " +
+                       std::string(row.TypeName));
+    }
+  }
+  if (!size_) return;
+  if (qr) {
+    options_.symbolOptions.QrVersion = ParseWhole("--size", *size_, 1, 40);
+  } else if (const auto size = RowsByColumns(*size_)) {
+    options_.symbolOptions.DmRows = size->first;
+    options_.symbolOptions.DmColumns = size->second;
+  } else {
+    throw UsageError("--size: " + Quoted(*size_) + " is not ROWSxCOLUMNS (e.g. 16x48)");
+  }
+}
+
 void Parser::Check() {
   if (options_.action != Action::Run) return;
+  CheckMatrixOptions();
   if (options_.output == Output::None)
     throw UsageError("nothing to do: give --output FILE, --pattern or --json (see --help)");
   if (xdim_ && hasModul_) throw UsageError("--modul and --xdim exclude each other");
@@ -465,6 +565,7 @@ void Configure(TBarcode& barcode, const Options& options, const std::string& tex
         -static_cast<std::int32_t>(std::lround(points * options.dpi / 72.0)));
   }
   barcode.SetAddOn(options.addOn);
+  barcode.SetSymbolOptions(options.symbolOptions);
   // A full number's check digit is checked here and added again by the engine.
   std::optional<std::string> full;
   if (options.checksum && options.checkSumMethod == csmModulo10)

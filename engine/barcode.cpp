@@ -36,6 +36,7 @@ void TBarcode::Assign(const TComponent* source) {
   checkSumMethod_ = other->checkSumMethod_;
   onChange_ = other->onChange_;
   addOn_ = other->addOn_;
+  symbolOptions_ = other->symbolOptions_;
 }
 
 void TBarcode::NotifyChange() {
@@ -85,6 +86,10 @@ void TBarcode::SetAddOn(std::string_view value) {
   if (addOn_ == value) return;
   addOn_.assign(value);
   NotifyChange();
+}
+
+void TBarcode::SetSymbolOptions(const TSymbolOptions& value) {
+  StoreAndNotify(*this, symbolOptions_, value);
 }
 
 void TBarcode::SetModul(std::int32_t value) {

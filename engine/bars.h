@@ -1,8 +1,10 @@
 #pragma once
-// TBarcode: a non-visual barcode component. It turns Text and one of the linear symbologies of
-// the type catalogue (catalogue.h) into a module pattern (one pattern character per bar or
-// space), measures it and draws it on any TCanvas, turned by any angle, with the human-readable
-// text when asked.
+// TBarcode: a non-visual barcode component. It turns Text and one of the symbologies of the type
+// catalogue (catalogue.h) into a symbol: a module pattern (one pattern character per bar or
+// space) for the linear types, a module matrix for the two-dimensional ones (QR Code, Data
+// Matrix). It measures it and draws it on any TCanvas, turned by any angle, with the
+// human-readable text when asked. For a matrix, Modul is the module's side in pixels, and Ratio
+// and Height are ignored.
 //
 //   bars::TBarcode bc;
 //   bc.SetTyp(bars::bcCodeEAN13);
@@ -111,12 +113,22 @@ class TBarcode : public TComponent {
   // digits with Typ EAN13, UPC_A, UPC_E0 or UPC_E1; BuildPattern rejects anything else.
   const std::string& AddOn() const noexcept { return addOn_; }
   void SetAddOn(std::string_view value);
+  // The settings of the two-dimensional types (level, size, mask, shape, ECI); the linear types
+  // ignore them. Copied by Assign.
+  const TSymbolOptions& SymbolOptions() const noexcept { return symbolOptions_; }
+  void SetSymbolOptions(const TSymbolOptions& value);
   const TNotifyEvent& OnChange() const noexcept { return onChange_; }
   void SetOnChange(TNotifyEvent handler) { onChange_ = std::move(handler); }  // plain
 
-  // Width in pixels of the current symbol: builds the pattern (with its side effects) and sums
-  // the element widths. Raises whatever BuildPattern raises.
+  // Width in pixels of the current symbol: builds it (with its side effects) and sums the
+  // element widths, or multiplies a matrix's columns by Modul. Raises whatever BuildSymbol
+  // raises.
   std::int32_t Width() { return GetWidth(); }
+  // Height in pixels of the drawn symbol, for a caller that sizes a picture: Height for the
+  // linear types (whose bars reach one row further, see PaintTo), a matrix's rows x Modul for
+  // the two-dimensional ones; builds a matrix symbol for that and raises what BuildSymbol
+  // raises.
+  std::int32_t SymbolHeight();
   // Rescales Modul by one proportional step towards `requested` pixels (see GetWidth).
   void SetWidth(std::int32_t requested);
   std::int32_t GetWidth();
@@ -155,7 +167,8 @@ class TBarcode : public TComponent {
   std::string ZeroPaddedText(std::size_t length) const;
 
   // Draws the symbol with its bounding box at (Left, Top), turned by Angle, then the text that
-  // ShowText asks for. The canvas's font, pen and brush are restored afterwards, also when a
+  // ShowText asks for. A matrix is drawn as a Width x SymbolHeight rectangle of Color with each
+  // row's runs of dark modules on it in ColorBar, one polygon a run. The canvas's font, pen and brush are restored afterwards, also when a
   // step raises. Raises what BuildPattern raises, "TBarcode: Angle must be a finite number" and
   // "TBarcode: drawing coordinates out of range", all before anything is drawn.
   void PaintTo(TCanvas& canvas);
@@ -171,10 +184,14 @@ class TBarcode : public TComponent {
   // `width` is the pattern's total width: the drawing measures the pattern it has built once,
   // which is what the Width property gives (a second build repeats the first).
   void PaintBars(const std::string& pattern, std::int32_t width, TCanvas& canvas);
+  void PaintMatrix(const TModuleMatrix& matrix, TCanvas& canvas);
+  // Modul x `modules` as a pixel length; raises when that leaves 32 bits.
+  std::int32_t ModulesToPixels(std::int32_t modules) const;
   // What PaintText writes (`code`, the symbol's human-readable text) and where, measured in
   // ShowTextFont on `canvas` (whose font is left as it was); raises when a position leaves
   // 32 bits, before anything is drawn.
-  TextPlacement PlaceText(TCanvas& canvas, std::string code, std::int32_t width);
+  TextPlacement PlaceText(TCanvas& canvas, std::string code, std::int32_t width,
+                          std::int32_t height);
   void PaintText(TCanvas& canvas, const TextPlacement& at);
 
   std::int32_t height_ = 0;
@@ -196,6 +213,7 @@ class TBarcode : public TComponent {
   TFont showTextFont_;
   TShowTextPosition showTextPosition_ = stpTopLeft;
   std::string addOn_;
+  TSymbolOptions symbolOptions_;
 };
 
 }  // namespace bars

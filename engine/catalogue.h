@@ -29,6 +29,8 @@ enum class TReaderFamily : std::uint8_t {
   UpcA,
   UpcE,
   EanAddOn,  // a 2- or 5-digit add-on standing alone
+  QrCode,
+  DataMatrix,
 };
 
 // The code set a one-set Code 128 type encodes in.
@@ -73,6 +75,8 @@ struct TBCdata {
   std::uint8_t QuietLeft;       // the standard's least quiet zone before the symbol, in modules
   std::uint8_t QuietRight;      // and after it (after an attached add-on: kAddOnQuietRight)
   bool EanUpc;                  // an EAN/UPC symbol or add-on, whose X-dimension GS1 bounds
+  bool TwoDimensional;          // a module matrix, not bars: Ratio and Height mean nothing to
+                                // it, and its quiet zone (QuietLeft) is on every side
   TReaderFacts Reader;
   std::string_view Note = {};  // what sets the type apart, for help texts; empty for the
                                // window's own types
@@ -86,6 +90,7 @@ using S = TCode128Set;
 using F = TReaderFamily;
 inline constexpr bool kListed = true, kUnlisted = false, kAddOn = true, kNoAddOn = false;
 inline constexpr bool kEanUpc = true, kOther = false, kFnc1 = true, kNoFnc1 = false;
+inline constexpr bool kLinear = false, kMatrix = true;
 inline constexpr std::int32_t kAnyLength = 255;
 }  // namespace catalogue_detail
 
@@ -97,88 +102,100 @@ inline constexpr std::array<TBCdata, kBarcodeTypeCount> BCdata = [] {
       // clang-format off
       // type, name, list text, numeric, ratio bounds, encoder, Code 128 set, typed length,
       // listed, add-on, full number length, quiet zones left and right in modules, EAN/UPC
-      // family, and for readers: family, symbology identifier, least length, FNC1 first.
+      // family, two-dimensional, and for readers: family, symbology identifier, least length,
+      // FNC1 first.
       // Quiet zones: ISO/IEC 16390 (2 of 5), 16388 (Code 39), 15417 (Code 128), AIM USS-93,
       // AIM USS-Codabar, MSI 12, POSTNET 1/8 inch at 22 bars an inch (9 modules), GS1 General
-      // Specifications (EAN/UPC, add-ons). Identifiers: ISO/IEC 15424 (]X0: none assigned).
+      // Specifications (EAN/UPC, add-ons), ISO/IEC 18004 (QR Code 4 on every side), 16022
+      // (Data Matrix 1). Identifiers: ISO/IEC 15424 (]X0: none assigned).
       // Least lengths: what readers accept by default (Interleaved 2 of 5 from 6 digits).
       {bcCode_2_5_interleaved, "2_5_interleaved", "Code_2_5_interleaved", true, 2.0, 3.0,
-       Encode25Interleaved, S::None, any, kListed, kNoAddOn, 0, 10, 10, kOther,
+       Encode25Interleaved, S::None, any, kListed, kNoAddOn, 0, 10, 10, kOther, kLinear,
        {F::Itf, "]I0", 6, kNoFnc1}},
       {bcCode_2_5_industrial, "2_5_industrial", "Code_2_5_industrial", true, 2.0, 3.0,
-       Encode25Industrial, S::None, any, kListed, kNoAddOn, 0, 10, 10, kOther,
+       Encode25Industrial, S::None, any, kListed, kNoAddOn, 0, 10, 10, kOther, kLinear,
        {F::Industrial2of5, "]S0", 1, kNoFnc1}},
       {bcCode_2_5_matrix, "2_5_matrix", "Code_2_5_matrix", true, 2.25, 3.0,
-       Encode25Matrix, S::None, any, kListed, kNoAddOn, 0, 10, 10, kOther,
+       Encode25Matrix, S::None, any, kListed, kNoAddOn, 0, 10, 10, kOther, kLinear,
        {F::Matrix2of5, "]X0", 1, kNoFnc1}},
       {bcCode39, "Code39", "Code39", false, 2.0, 3.0,
-       EncodeCode39, S::None, any, kListed, kNoAddOn, 0, 10, 10, kOther,
+       EncodeCode39, S::None, any, kListed, kNoAddOn, 0, 10, 10, kOther, kLinear,
        {F::Code39, "]A0", 1, kNoFnc1}},
       {bcCode39Extended, "Code39 Extended", "Code39Extended", false, 2.0, 3.0,
-       EncodeCode39Ext, S::None, any, kListed, kNoAddOn, 0, 10, 10, kOther,
+       EncodeCode39Ext, S::None, any, kListed, kNoAddOn, 0, 10, 10, kOther, kLinear,
        {F::Code39, "]A4", 1, kNoFnc1}},
       {bcCode128A, "Code128A", "Code128A", false, 0, 0,
-       EncodeCode128, S::A, any, kListed, kNoAddOn, 0, 10, 10, kOther,
+       EncodeCode128, S::A, any, kListed, kNoAddOn, 0, 10, 10, kOther, kLinear,
        {F::Code128, "]C0", 1, kNoFnc1}},
       {bcCode128B, "Code128B", "Code128B", false, 0, 0,
-       EncodeCode128, S::B, any, kListed, kNoAddOn, 0, 10, 10, kOther,
+       EncodeCode128, S::B, any, kListed, kNoAddOn, 0, 10, 10, kOther, kLinear,
        {F::Code128, "]C0", 1, kNoFnc1}},
       {bcCode128C, "Code128C", "Code128C", true, 0, 0,
-       EncodeCode128, S::C, any, kListed, kNoAddOn, 0, 10, 10, kOther,
+       EncodeCode128, S::C, any, kListed, kNoAddOn, 0, 10, 10, kOther, kLinear,
        {F::Code128, "]C0", 1, kNoFnc1}},
       {bcCode93, "Code93", "Code93", false, 0, 0,
-       EncodeCode93, S::None, any, kListed, kNoAddOn, 0, 10, 10, kOther,
+       EncodeCode93, S::None, any, kListed, kNoAddOn, 0, 10, 10, kOther, kLinear,
        {F::Code93, "]G0", 1, kNoFnc1}},
       {bcCode93Extended, "Code93 Extended", "Code93Extended", false, 0, 0,
-       EncodeCode93Ext, S::None, any, kListed, kNoAddOn, 0, 10, 10, kOther,
+       EncodeCode93Ext, S::None, any, kListed, kNoAddOn, 0, 10, 10, kOther, kLinear,
        {F::Code93, "]G0", 1, kNoFnc1}},
       {bcCodeMSI, "MSI", "CodeMSI", true, 0, 0,
-       EncodeMSI, S::None, any, kListed, kNoAddOn, 0, 12, 12, kOther,
+       EncodeMSI, S::None, any, kListed, kNoAddOn, 0, 12, 12, kOther, kLinear,
        {F::Msi, "]M0", 1, kNoFnc1}},
       {bcCodePostNet, "PostNet", "CodePostNet", true, 0, 0,
-       EncodePostNet, S::None, any, kListed, kNoAddOn, 0, 9, 9, kOther,
+       EncodePostNet, S::None, any, kListed, kNoAddOn, 0, 9, 9, kOther, kLinear,
        {F::PostNet, "]X0", 1, kNoFnc1}},
       {bcCodeCodabar, "Codebar", "CodeCodabar", false, 2.0, 3.0,
-       EncodeCodabar, S::None, any, kListed, kNoAddOn, 0, 10, 10, kOther,
+       EncodeCodabar, S::None, any, kListed, kNoAddOn, 0, 10, 10, kOther, kLinear,
        {F::Codabar, "]F0", 2, kNoFnc1}},
       {bcCodeEAN8, "EAN8", "CodeEAN8", true, 2.0, 3.0,
-       EncodeEAN8, S::None, 8, kListed, kNoAddOn, 8, 7, 7, kEanUpc,
+       EncodeEAN8, S::None, 8, kListed, kNoAddOn, 8, 7, 7, kEanUpc, kLinear,
        {F::Ean8, "]E4", 1, kNoFnc1}},
       {bcCodeEAN13, "EAN13", "CodeEAN13", true, 2.0, 3.0,
-       EncodeEAN13, S::None, 13, kListed, kAddOn, 13, 11, 7, kEanUpc,
+       EncodeEAN13, S::None, 13, kListed, kAddOn, 13, 11, 7, kEanUpc, kLinear,
        {F::Ean13, "]E0", 1, kNoFnc1}},
       {bcCodeUPC_A, "UPC_A", "CodeUPC_A", true, 2.0, 3.0,
-       EncodeUPCA, S::None, any, kListed, kAddOn, 12, 9, 9, kEanUpc,
+       EncodeUPCA, S::None, any, kListed, kAddOn, 12, 9, 9, kEanUpc, kLinear,
        {F::UpcA, "]E0", 1, kNoFnc1}},
       {bcCodeUPC_E0, "UPC_E0", "CodeUPC_E0", true, 2.0, 3.0,
-       EncodeUPCE, S::None, any, kListed, kAddOn, 8, 9, 7, kEanUpc,
+       EncodeUPCE, S::None, any, kListed, kAddOn, 8, 9, 7, kEanUpc, kLinear,
        {F::UpcE, "]E0", 1, kNoFnc1}},
       {bcCodeUPC_E1, "UPC_E1", "CodeUPC_E1", true, 2.0, 3.0,
-       EncodeUPCE, S::None, any, kListed, kAddOn, 8, 9, 7, kEanUpc,
+       EncodeUPCE, S::None, any, kListed, kAddOn, 8, 9, 7, kEanUpc, kLinear,
        {F::UpcE, "]E0", 1, kNoFnc1}},
       {bcCodeUPC_Supp2, "UPC Supp2", "CodeUPC_Supp2", true, 2.0, 3.0,
-       EncodeSupp2, S::None, any, kListed, kNoAddOn, 0, 7, 5, kEanUpc,
+       EncodeSupp2, S::None, any, kListed, kNoAddOn, 0, 7, 5, kEanUpc, kLinear,
        {F::EanAddOn, "]E1", 1, kNoFnc1}},
       {bcCodeUPC_Supp5, "UPC Supp5", "CodeUPC_Supp5", true, 2.0, 3.0,
-       EncodeSupp5, S::None, any, kListed, kNoAddOn, 0, 7, 5, kEanUpc,
+       EncodeSupp5, S::None, any, kListed, kNoAddOn, 0, 7, 5, kEanUpc, kLinear,
        {F::EanAddOn, "]E2", 1, kNoFnc1}},
       {bcCodeEAN128A, "EAN128A", "CodeEAN128A", false, 0, 0,
-       EncodeCode128, S::A, any, kListed, kNoAddOn, 0, 10, 10, kOther,
+       EncodeCode128, S::A, any, kListed, kNoAddOn, 0, 10, 10, kOther, kLinear,
        {F::Code128, "]C1", 0, kFnc1}},
       {bcCodeEAN128B, "EAN128B", "CodeEAN128B", false, 0, 0,
-       EncodeCode128, S::B, any, kListed, kNoAddOn, 0, 10, 10, kOther,
+       EncodeCode128, S::B, any, kListed, kNoAddOn, 0, 10, 10, kOther, kLinear,
        {F::Code128, "]C1", 0, kFnc1}},
       {bcCodeEAN128C, "EAN128C", "CodeEAN128C", true, 0, 0,
-       EncodeCode128, S::C, any, kListed, kNoAddOn, 0, 10, 10, kOther,
+       EncodeCode128, S::C, any, kListed, kNoAddOn, 0, 10, 10, kOther, kLinear,
        {F::Code128, "]C1", 0, kFnc1}},
       {bcCode128, "Code128", "Code128Auto", false, 0, 0,
-       EncodeCode128Auto, S::None, any, kUnlisted, kNoAddOn, 0, 10, 10, kOther,
+       EncodeCode128Auto, S::None, any, kUnlisted, kNoAddOn, 0, 10, 10, kOther, kLinear,
        {F::Code128, "]C0", 1, kNoFnc1},
        "chooses the code sets for the shortest symbol and takes any byte"},
       {bcGS1_128, "GS1-128", "CodeGS1_128", false, 0, 0,
-       EncodeGS1_128, S::None, any, kUnlisted, kNoAddOn, 0, 10, 10, kOther,
+       EncodeGS1_128, S::None, any, kUnlisted, kNoAddOn, 0, 10, 10, kOther, kLinear,
        {F::Code128, "]C1", 0, kFnc1},
        "takes Application Identifier data in brackets and checks it against the GS1 rules"},
+      {bcQRCode, "QR Code", "QRCode", false, 0, 0,
+       EncodeQRCodeSymbol, S::None, any, kUnlisted, kNoAddOn, 0, 4, 4, kOther, kMatrix,
+       {F::QrCode, "]Q1", 0, kNoFnc1},
+       "is two-dimensional: UTF-8 text (as ISO/IEC 8859-1 where that suffices, else under ECI "
+       "26) in the smallest version at the level asked"},
+      {bcDataMatrix, "Data Matrix", "DataMatrix", false, 0, 0,
+       EncodeDataMatrixSymbol, S::None, any, kUnlisted, kNoAddOn, 0, 1, 1, kOther, kMatrix,
+       {F::DataMatrix, "]d1", 0, kNoFnc1},
+       "is two-dimensional: UTF-8 text as for QR Code in the smallest symbol of the shape "
+       "asked"},
       // clang-format on
   }};
 }();
@@ -209,6 +226,10 @@ constexpr bool CatalogueIsComplete() {
     if (row.Reader.SymbologyId.size() != 3 || row.Reader.SymbologyId[0] != ']') return false;
     if (row.RatioMin > row.RatioMax || row.MaxTypedLength < 2 || row.QuietLeft == 0 ||
         row.QuietRight == 0)
+      return false;
+    // A matrix has one quiet zone all round, and no bars whose Ratio could be bounded.
+    if (row.TwoDimensional && (row.QuietLeft != row.QuietRight || row.RatioMax != 0 ||
+                               row.TakesAddOn || row.NumericOnly))
       return false;
     // The listed types come first, so that a list index is the type's ordinal.
     if (row.Listed && !listedSoFar) return false;

@@ -43,6 +43,8 @@ enum TBarcodeType : std::uint8_t {
   // Types added after the first 23: their ordinals follow, so stored ordinals keep their meaning.
   bcCode128,  // Code 128 with the code sets chosen for the shortest symbol
   bcGS1_128,  // GS1-128 from bracketed Application Identifier data
+  bcQRCode,   // QR Code Model 2, two-dimensional
+  bcDataMatrix,  // Data Matrix ECC 200, two-dimensional
   // A new type goes here, before the count, and gets its catalogue row.
   bcTypeCount  // not a type: the number of types
 };
@@ -51,6 +53,37 @@ inline constexpr std::size_t kBarcodeTypeCount = bcTypeCount;
 
 enum TCheckSumMethod : std::uint8_t { csmNone, csmModulo10 };
 
+// QR Code's error correction levels, weakest first (about 7, 15, 25 and 30 % restored).
+enum class TQrEcc : std::uint8_t { L, M, Q, H };
+
+// The shapes a Data Matrix symbol may take when its size is not pinned.
+enum class TDmShape : std::uint8_t {
+  Square,
+  Rectangle,
+  Any,  // the smallest area, a square where a rectangle is no smaller
+};
+
+// Eci settings beside a designator 0..999999.
+inline constexpr std::int32_t kEciAuto = -1;  // Text is UTF-8: as ISO/IEC 8859-1 bytes without
+                                              // an ECI when they suffice, else under ECI 26
+inline constexpr std::int32_t kEciNone = -2;  // Text's bytes as they are, without an ECI
+
+// Settings of the two-dimensional types; the linear types ignore them.
+struct TSymbolOptions {
+  TQrEcc QrEcc = TQrEcc::M;  // QR: the least level, raised while the data fit the same version
+  bool QrEccFixed = false;   // QR: keep QrEcc exactly
+  std::int32_t QrVersion = 0;  // QR: 1..40 pins the version; 0 the smallest that fits
+  std::int32_t QrMask = -1;    // QR: 0..7 pins the mask; -1 the lowest penalty
+  TDmShape DmShape = TDmShape::Square;  // Data Matrix: the shapes chosen from
+  bool Dmre = false;  // Data Matrix: also the rectangles of ISO/IEC 21471 (DMRE)
+  std::int32_t DmRows = 0;  // Data Matrix: both set pin the size, rows x columns
+  std::int32_t DmColumns = 0;
+  std::int32_t Eci = kEciAuto;  // the character set's ECI designator, kEciAuto or kEciNone
+  friend bool operator==(const TSymbolOptions&, const TSymbolOptions&) = default;
+};
+
+inline constexpr TSymbolOptions kDefaultSymbolOptions{};
+
 // What one encoder is given.
 struct TEncodeRequest {
   std::string_view Text;
@@ -58,6 +91,14 @@ struct TEncodeRequest {
   bool Checksum;
   TCheckSumMethod CheckSumMethod;
   std::string_view ClassName;  // the barcode's class name, for messages that name it
+  const TSymbolOptions* Options = &kDefaultSymbolOptions;
+};
+
+// What a QR Code symbol was made with.
+struct TQrFacts {
+  std::int32_t Version;  // 1..40
+  TQrEcc Ecc;            // the level used: the one asked, or higher where that fit as well
+  std::int32_t Mask;     // 0..7
 };
 
 // A built symbol and what it carries.
@@ -78,6 +119,11 @@ struct TSymbol {
   std::string HumanReadable;
   // The symbology identifier (ISO/IEC 15424) a reader reports with Data, e.g. "]E0", "]C1".
   std::string SymbologyId;
+  // The ECI designator Data are under (two-dimensional types), or kEciNone for the symbology's
+  // default, ISO/IEC 8859-1.
+  std::int32_t Eci = kEciNone;
+  // The version, level and mask of a QR Code symbol.
+  std::optional<TQrFacts> Qr;
   // The Text the barcode keeps after the build, when the type rewrites it (padding, a check
   // digit); nothing when Text stays as given.
   std::optional<std::string> Text;
@@ -138,6 +184,9 @@ TSymbol EncodeUPCA(const TEncodeRequest& request);  // Text padded, with its che
 TSymbol EncodeUPCE(const TEncodeRequest& request);
 TSymbol EncodeSupp2(const TEncodeRequest& request);
 TSymbol EncodeSupp5(const TEncodeRequest& request);
+// The two-dimensional types, from Text and request.Options; their symbols are module matrices.
+TSymbol EncodeQRCodeSymbol(const TEncodeRequest& request);
+TSymbol EncodeDataMatrixSymbol(const TEncodeRequest& request);
 
 // The gap and the add-on symbol of `digits` (2 or 5 digits, already checked) that follow an
 // EAN-13, UPC-A or UPC-E symbol and are read with it.

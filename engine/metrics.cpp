@@ -42,7 +42,21 @@ std::string PatternFromWidths(std::string_view widthDigits) {
 }
 
 std::int32_t TBarcode::GetWidth() {
-  return PatternWidth(BuildPattern());
+  const TSymbol symbol = BuildSymbol();
+  if (!symbol.Matrix.Empty()) return ModulesToPixels(symbol.Matrix.Columns());
+  return PatternWidth(symbol.Pattern);
+}
+
+std::int32_t TBarcode::SymbolHeight() {
+  const TBCdata* row = CatalogueRow(typ_);
+  if (!row || !row->TwoDimensional) return height_;
+  return ModulesToPixels(BuildSymbol().Matrix.Rows());
+}
+
+std::int32_t TBarcode::ModulesToPixels(std::int32_t modules) const {
+  const std::int64_t pixels = std::int64_t{modul_} * modules;
+  if (pixels > INT32_MAX) throw Exception(ClassName() + ": symbol width out of range");
+  return static_cast<std::int32_t>(pixels);
 }
 
 std::int32_t TBarcode::PatternWidth(const std::string& pattern) const {

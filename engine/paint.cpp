@@ -69,6 +69,34 @@ bool ExtremeCornersFit(std::int64_t uMin, std::int64_t uMax,
   return true;
 }
 
+// Draws the rectangle of the symbol's frame from u = left to right and v = top to bottom (all
+// inclusive), turned by `turn` and moved to `origin`, in the canvas's current pen and brush.
+// Every corner is known to fit in 32 bits.
+void FrameRectangle(TCanvas& canvas, const TRotation& turn, TPoint origin, std::int32_t left,
+                    std::int32_t right, std::int32_t top, std::int32_t bottom) {
+  TPoint corners[4];
+  if (turn.IsIdentity()) {
+    // Angle 0, the symbol's usual case: the frame is only shifted.
+    const auto x0 = static_cast<std::int32_t>(std::int64_t{origin.X} + left);
+    const auto x1 = static_cast<std::int32_t>(std::int64_t{origin.X} + right);
+    const auto y0 = static_cast<std::int32_t>(std::int64_t{origin.Y} + top);
+    const auto y1 = static_cast<std::int32_t>(std::int64_t{origin.Y} + bottom);
+    corners[0] = {x0, y0};
+    corners[1] = {x0, y1};
+    corners[2] = {x1, y1};
+    corners[3] = {x1, y0};
+  } else {
+    const TPoint frame[4] = {{left, top}, {left, bottom}, {right, bottom}, {right, top}};
+    for (int i = 0; i < 4; ++i) corners[i] = TranslatePoint(turn.Apply(frame[i]), origin);
+  }
+  canvas.Polygon(corners);
+}
+
+void SetColour(TCanvas& canvas, TColor colour) {
+  canvas.Pen().SetColor(colour);
+  canvas.Brush().SetColor(colour);
+}
+
 }  // namespace
 
 struct TBarcode::TextPlacement {
@@ -80,13 +108,21 @@ struct TBarcode::TextPlacement {
 void TBarcode::PaintTo(TCanvas& canvas) {
   TSymbol symbol = BuildSymbol();
   const std::string& pattern = symbol.Pattern;
-  const std::int32_t width = PatternWidth(pattern);
+  const bool matrix = !symbol.Matrix.Empty();
+  const std::int32_t width =
+      matrix ? ModulesToPixels(symbol.Matrix.Columns()) : PatternWidth(pattern);
+  const std::int32_t height = matrix ? ModulesToPixels(symbol.Matrix.Rows()) : height_;
   ToolsKeeper keeper(canvas);
-  // The text is placed before the bars are drawn, so a text that cannot be placed leaves the
+  // The text is placed before the symbol is drawn, so a text that cannot be placed leaves the
   // canvas untouched.
   std::optional<TextPlacement> text;
-  if (showText_ != bcoNone) text = PlaceText(canvas, std::move(symbol.HumanReadable), width);
-  PaintBars(pattern, width, canvas);
+  if (showText_ != bcoNone)
+    text = PlaceText(canvas, std::move(symbol.HumanReadable), width, height);
+  if (matrix) {
+    PaintMatrix(symbol.Matrix, canvas);
+  } else {
+    PaintBars(pattern, width, canvas);
+  }
   if (text) PaintText(canvas, *text);
 }
 
@@ -109,36 +145,51 @@ void TBarcode::PaintBars(const std::string& pattern, std::int32_t width, TCanvas
   std::int64_t x = 0;
   for (char c : pattern) {
     const TPatternElement element = DecodePatternChar(c);
-    canvas.Pen().SetColor(element.Kind == lkSpace ? color_ : colorBar_);
-    canvas.Brush().SetColor(canvas.Pen().Color());
+    SetColour(canvas, element.Kind == lkSpace ? color_ : colorBar_);
     const std::int32_t h = element.Kind == lkShortBar ? shortHeight : height_;
     const auto left = static_cast<std::int32_t>(x);
     const auto right = static_cast<std::int32_t>(x + element.Width - 1);
-    TPoint corners[4];
-    if (turn.IsIdentity()) {
-      // Angle 0, the symbol's usual case: the frame is only shifted, and the shifted corners
-      // are known to fit (checked above).
-      const auto x0 = static_cast<std::int32_t>(std::int64_t{origin->X} + left);
-      const auto x1 = static_cast<std::int32_t>(std::int64_t{origin->X} + right);
-      const auto y1 = static_cast<std::int32_t>(std::int64_t{origin->Y} + h);
-      corners[0] = {x0, origin->Y};
-      corners[1] = {x0, y1};
-      corners[2] = {x1, y1};
-      corners[3] = {x1, origin->Y};
-    } else {
-      const TPoint frame[4] = {{left, 0}, {left, h}, {right, h}, {right, 0}};
-      for (int i = 0; i < 4; ++i) corners[i] = TranslatePoint(turn.Apply(frame[i]), *origin);
-    }
-    canvas.Polygon(corners);
+    FrameRectangle(canvas, turn, *origin, left, right, 0, h);
     x += element.Width;
   }
 }
 
+void TBarcode::PaintMatrix(const TModuleMatrix& matrix, TCanvas& canvas) {
+  if (!std::isfinite(angle_)) throw Exception(ClassName() + ": Angle must be a finite number");
+  const double theta = AngleToRadians(angle_);
+  const std::int32_t width = ModulesToPixels(matrix.Columns());
+  const std::int32_t height = ModulesToPixels(matrix.Rows());
+  // The frame's pixels run from 0 to width - 1 and height - 1: a module is Modul pixels square.
+  const auto origin = TryRotatedOrigin({left_, top_}, {width - 1, height - 1}, theta);
+  const TRotation turn(theta);
+  if (!origin || !ExtremeCornersFit(0, width - 1, {0, height - 1}, turn, *origin))
+    throw Exception(ClassName() + ": drawing coordinates out of range");
+
+  canvas.Pen().SetWidth(1);
+  SetColour(canvas, color_);
+  FrameRectangle(canvas, turn, *origin, 0, width - 1, 0, height - 1);
+  SetColour(canvas, colorBar_);
+  for (std::int32_t r = 0; r < matrix.Rows(); ++r) {
+    const std::uint8_t* row = matrix.Row(r);
+    const std::int32_t top = r * modul_;
+    for (std::int32_t c = 0; c < matrix.Columns();) {
+      if (!row[c]) {
+        ++c;
+        continue;
+      }
+      const std::int32_t first = c;
+      while (c < matrix.Columns() && row[c]) ++c;
+      FrameRectangle(canvas, turn, *origin, first * modul_, c * modul_ - 1, top, top + modul_ - 1);
+    }
+  }
+}
+
 TBarcode::TextPlacement TBarcode::PlaceText(TCanvas& canvas, std::string code,
-                                            std::int32_t symbolWidth) {
+                                             std::int32_t symbolWidth,
+                                             std::int32_t symbolHeight) {
   FontKeeper keeper(canvas);
   canvas.Font().Assign(showTextFont_);
-  const std::int64_t left = left_, top = top_, height = height_;
+  const std::int64_t left = left_, top = top_, height = symbolHeight;
   const std::int64_t width = symbolWidth;
   const std::int64_t textWidth = canvas.TextWidth(code);
   const std::int64_t textHeight = canvas.TextHeight(code);

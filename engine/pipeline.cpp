@@ -23,8 +23,9 @@ std::string TBarcode::BuildPattern() {
 }
 
 TSymbol TBarcode::BuildSymbol() {
-  ComputeModuleWidths();
   const TBCdata* row = CatalogueRow(typ_);
+  // A matrix has no bars whose widths Ratio could set (or spoil).
+  if (!row || !row->TwoDimensional) ComputeModuleWidths();
   if (row && row->NumericOnly) {
     // The trimmed Text is stored directly (no notification) and stays even if the check fails.
     std::size_t first = 0, last = text_.size();
@@ -40,7 +41,7 @@ TSymbol TBarcode::BuildSymbol() {
   // Through a local: g++ 12 with -fsanitize=undefined miscompiles a call through an indexed
   // table of functions that return a class (bogus bounds report, then a crash).
   const TEncoder encode = row->Encode.Function();
-  TSymbol symbol = encode({text_, typ_, checksum_, checkSumMethod_, className});
+  TSymbol symbol = encode({text_, typ_, checksum_, checkSumMethod_, className, &symbolOptions_});
   if (symbol.SymbologyId.empty()) symbol.SymbologyId = row->Reader.SymbologyId;
   if (!addOn_.empty()) {
     symbol.Pattern += AttachedAddOnPattern(addOn_);

@@ -7,11 +7,13 @@
 #include <string>
 #include <string_view>
 
+#include "encoding.h"
+
 namespace bars::matrix {
 
-// Eci settings beside a designator 0..kMaxEci.
-inline constexpr std::int32_t kEciAuto = -1;  // Text is UTF-8: Latin-1 bytes if they suffice
-inline constexpr std::int32_t kEciNone = -2;  // Text's bytes as they are, without an ECI
+// Eci settings beside a designator 0..kMaxEci (encoding.h).
+using bars::kEciAuto;
+using bars::kEciNone;
 inline constexpr std::int32_t kMaxEci = 999999;
 inline constexpr std::int32_t kEciUtf8 = 26;
 
