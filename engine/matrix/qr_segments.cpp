@@ -25,23 +25,22 @@ struct TCandidate {
   std::int32_t Key;
 };
 
-// The starts of one mode and remainder group still inside the window, cheapest first.
+// The starts of one mode and remainder group still allowed, cheapest first.
 class TWindow {
  public:
   explicit TWindow(std::size_t capacity) { items_.reserve(capacity); }
-  void Clear() {
-    items_.clear();
-    head_ = 0;
-  }
   // A later start with a key no larger makes the earlier ones useless.
   void Push(std::int32_t start, std::int32_t key) {
     while (items_.size() > head_ && items_.back().Key >= key) items_.pop_back();
     items_.push_back({start, key});
   }
-  // Drops the starts before which `tooLong(start)` holds, in order.
+  // The cheapest start from `first` on that `tooLong` allows; the starts before it are dropped
+  // for good (both bounds only move forward).
   template <typename TooLong>
-  const TCandidate* Front(TooLong tooLong) {
-    while (head_ < items_.size() && tooLong(items_[head_].Start)) ++head_;
+  const TCandidate* Front(std::int32_t first, TooLong tooLong) {
+    while (head_ < items_.size() && (items_[head_].Start < first || tooLong(items_[head_].Start))) {
+      ++head_;
+    }
     return head_ < items_.size() ? &items_[head_] : nullptr;
   }
 
@@ -89,18 +88,22 @@ TSegmentation MinimalSegmentation(std::string_view data, bool gs1, int versionCl
     bytes.Push(i, best[i] - 8 * i);
   };
   push(0);
+  // The first start each mode can take for a segment ending at i: none before a byte the mode
+  // cannot encode. Under GS1 an alphanumeric FNC1 ('%') followed by another '%' would read as a
+  // literal "%%", so a GS and a '%' or GS after it cannot share an alphanumeric segment.
+  std::int32_t numericFirst = 0, alnumFirst = 0;
   for (std::int32_t i = 1; i <= n; ++i) {
     const char c = data[static_cast<std::size_t>(i - 1)];
-    const bool digit = c >= '0' && c <= '9';
     int w = kAlphanumericValues[static_cast<unsigned char>(c)] >= 0 ? 1 : 0;
     if (gs1 && c == '%') w = 2;
     if (gs1 && c == kGs) w = 1;
     weight[i] = weight[i - 1] + w;
-    if (!digit) {
-      for (TWindow& q : numeric) q.Clear();
-    }
+    if (c < '0' || c > '9') numericFirst = i;
     if (w == 0) {
-      for (TWindow& q : alnum) q.Clear();
+      alnumFirst = i;
+    } else if (gs1 && (c == '%' || c == kGs) && i >= 2 &&
+               data[static_cast<std::size_t>(i - 2)] == kGs) {
+      alnumFirst = std::max(alnumFirst, i - 1);
     }
 
     std::int32_t cost = 0;
@@ -111,20 +114,21 @@ TSegmentation MinimalSegmentation(std::string_view data, bool gs1, int versionCl
       found = true;
     };
     for (int group = 0; group < 3; ++group) {
-      const TCandidate* f = numeric[group].Front([&](std::int32_t j) { return i - j > numLimit; });
+      const TCandidate* f =
+          numeric[group].Front(numericFirst, [&](std::int32_t j) { return i - j > numLimit; });
       if (f == nullptr) continue;
       const int r = (i - f->Start) % 3;
       consider((f->Key + 10 * i - 10 * r + 3 * kNumericTail[r]) / 3 + numHeader, f->Start,
                TMode::Numeric);
     }
     for (int group = 0; group < 2; ++group) {
-      const TCandidate* f =
-          alnum[group].Front([&](std::int32_t j) { return weight[i] - weight[j] > alnumLimit; });
+      const TCandidate* f = alnum[group].Front(
+          alnumFirst, [&](std::int32_t j) { return weight[i] - weight[j] > alnumLimit; });
       if (f == nullptr) continue;
       const int r = (weight[i] - weight[f->Start]) % 2;
       consider((f->Key + 11 * weight[i] + r) / 2 + alnumHeader, f->Start, TMode::Alphanumeric);
     }
-    const TCandidate* f = bytes.Front([&](std::int32_t j) { return i - j > byteLimit; });
+    const TCandidate* f = bytes.Front(0, [&](std::int32_t j) { return i - j > byteLimit; });
     consider(f->Key + 8 * i + byteHeader, f->Start, TMode::Byte);
 
     best[i] = cost;

@@ -64,7 +64,8 @@ int HeaderBits(const TStreamHeader& header);
 
 // 7.4.7: the segments of `data` in the fewest bits for versions of `versionClass`, over every
 // sequence of modes and split (a run longer than its count field allows is split). With `gs1`
-// a GS byte is FNC1, '%' in alphanumeric mode and itself in byte mode, and '%' takes "%%".
+// a GS byte is FNC1, '%' in alphanumeric mode and itself in byte mode, '%' takes "%%", and no
+// alphanumeric segment holds a GS followed by a GS or '%' (it would read as "%%").
 TSegmentation MinimalSegmentation(std::string_view data, bool gs1, int versionClass);
 
 // 7.4: the data codewords: header, segments, terminator, then pad codewords up to
