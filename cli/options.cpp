@@ -280,8 +280,7 @@ class Parser {
 enum class MatrixFamily : std::uint8_t { Qr, DataMatrix, Both };
 
 MatrixFamily FamilyOf(std::string_view option) {
-  if (option == "--ecc" || option == "--ecc-fixed" || option == "--mask")
-    return MatrixFamily::Qr;
+  if (option == "--ecc" || option == "--ecc-fixed" || option == "--mask") return MatrixFamily::Qr;
   if (option == "--dm-shape" || option == "--dmre") return MatrixFamily::DataMatrix;
   return MatrixFamily::Both;
 }
@@ -397,7 +396,8 @@ void Parser::Apply(const KnownOption& known, const std::string& value) {
       matrixOptions_.push_back(option);
       break;
     case Opt::Eci:
-      options_.symbolOptions.Eci = value == "none" ? kEciNone : ParseWhole(option, value, 0, 999999);
+      options_.symbolOptions.Eci =
+          value == "none" ? kEciNone : ParseWhole(option, value, 0, 999999);
       matrixOptions_.push_back(option);
       break;
     case Opt::DmShape:
@@ -448,8 +448,7 @@ void Parser::CheckMatrixOptions() {
       const char* types = family == MatrixFamily::Qr           ? "QR Code"
                           : family == MatrixFamily::DataMatrix ? "Data Matrix"
                                                                : "QR Code and Data Matrix";
-      throw UsageError(option + " applies to " + types + " only, not " +
-                       std::string(row.TypeName));
+      throw UsageError(option + " applies to " + types + " only, not " + std::string(row.TypeName));
     }
   }
   if (!size_) return;

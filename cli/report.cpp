@@ -14,10 +14,6 @@ std::string JsonNumber(double value) {
   return ec == std::errc() ? std::string(buffer, end) : "null";
 }
 
-}  // namespace
-
-namespace {
-
 // A JSON string literal of `bytes`: bytes from 0x80 kept where they are UTF-8, else escaped as
 // the Latin-1 characters they are.
 std::string Json(std::string_view bytes, bool utf8) {
@@ -38,16 +34,6 @@ std::string Json(std::string_view bytes, bool utf8) {
   return out + '"';
 }
 
-}  // namespace
-
-std::string JsonString(std::string_view bytes) {
-  return Json(bytes, false);
-}
-
-std::string JsonUtf8String(std::string_view utf8) {
-  return Json(utf8, true);
-}
-
 // Whether Text is UTF-8: a two-dimensional type's, unless an ECI says its bytes are another set.
 bool Utf8Text(const TBarcode& barcode) {
   const TBCdata* row = CatalogueRow(barcode.Typ());
@@ -62,6 +48,16 @@ std::string MatrixRow(const TModuleMatrix& matrix, std::int32_t row) {
   return line;
 }
 
+}  // namespace
+
+std::string JsonString(std::string_view bytes) {
+  return Json(bytes, false);
+}
+
+std::string JsonUtf8String(std::string_view utf8) {
+  return Json(utf8, true);
+}
+
 std::string PatternLines(TBarcode& barcode) {
   const TSymbol symbol = barcode.BuildSymbol();
   if (symbol.Matrix.Empty()) return symbol.Pattern + '\n';
@@ -74,13 +70,12 @@ std::string PatternLines(TBarcode& barcode) {
 std::string JsonRecord(TBarcode& barcode) {
   const TSymbol symbol = barcode.BuildSymbol();
   const std::int32_t width = barcode.Width();
-  std::string record = "{\"type\":" + JsonString(barcode.GetTypName()) +
-                       ",\"text\":" + (Utf8Text(barcode) ? JsonUtf8String(barcode.Text())
-                                                         : JsonString(barcode.Text())) +
-                       ",\"pattern\":" + JsonString(symbol.Pattern) +
-                       ",\"width\":" + std::to_string(width) +
-                       ",\"height\":" + std::to_string(barcode.SymbolHeight()) +
-                       ",\"ratio\":" + JsonNumber(barcode.Ratio());
+  std::string record =
+      "{\"type\":" + JsonString(barcode.GetTypName()) + ",\"text\":" +
+      (Utf8Text(barcode) ? JsonUtf8String(barcode.Text()) : JsonString(barcode.Text())) +
+      ",\"pattern\":" + JsonString(symbol.Pattern) + ",\"width\":" + std::to_string(width) +
+      ",\"height\":" + std::to_string(barcode.SymbolHeight()) +
+      ",\"ratio\":" + JsonNumber(barcode.Ratio());
   if (!barcode.AddOn().empty()) record += ",\"addOn\":" + JsonString(barcode.AddOn());
   if (!symbol.Matrix.Empty()) {
     const TModuleMatrix& m = symbol.Matrix;

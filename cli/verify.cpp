@@ -32,6 +32,10 @@ std::optional<BarcodeFormat> ReaderFormat(TReaderFamily family) {
       return BarcodeFormat::Codabar;
     case TReaderFamily::Itf:
       return BarcodeFormat::ITF;
+    case TReaderFamily::QrCode:
+      return BarcodeFormat::QRCode;
+    case TReaderFamily::DataMatrix:
+      return BarcodeFormat::DataMatrix;
     case TReaderFamily::Industrial2of5:
     case TReaderFamily::Matrix2of5:
     case TReaderFamily::Msi:
@@ -113,6 +117,7 @@ QImage Upright(const QImage& picture, double angle) {
 std::optional<std::string> ExpectedReading(TBarcode& barcode) {
   const TSymbol symbol = barcode.BuildSymbol();
   if (!ReaderFormat(ReaderOf(barcode).Family)) return std::nullopt;
+  if (!symbol.Matrix.Empty()) return symbol.Data;
   // ZXing-C++ gives an attached add-on after a blank.
   return Latin1ToUtf8(symbol.AddOn.empty() ? symbol.Data : symbol.Data + " " + symbol.AddOn);
 }
@@ -134,8 +139,12 @@ TVerification VerifyPicture(const QImage& picture, TBarcode& barcode) {
   const ZXing::ImageView view(grey.constBits(), grey.width(), grey.height(),
                               ZXing::ImageFormat::Lum, static_cast<int>(grey.bytesPerLine()));
   const ZXing::Result result = ZXing::ReadBarcode(view, HintsFor(barcode, *format));
-  if (result.isValid() && result.text() == expected) return {TVerdict::Read, ""};
-  const std::string read = result.isValid() ? "read " + Shown(result.text()) : "read nothing";
+  // A matrix's bytes are compared as they are: their character set is the ECI's.
+  const std::string content = CatalogueRow(barcode.Typ())->TwoDimensional
+                                  ? std::string(result.bytes().begin(), result.bytes().end())
+                                  : result.text();
+  if (result.isValid() && content == expected) return {TVerdict::Read, ""};
+  const std::string read = result.isValid() ? "read " + Shown(content) : "read nothing";
   return {TVerdict::Mismatch,
           "--verify: ZXing-C++ " + read + ", but " + Shown(expected) + " was encoded"};
 }

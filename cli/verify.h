@@ -13,7 +13,8 @@ namespace bars::cli {
 
 // The reader's text for `barcode`'s symbol as it stands (UTF-8, GS1 data without brackets and
 // with a GS after each variable-length element that another follows, an attached add-on after
-// a blank), or nothing for a type ZXing-C++ does not read. Builds the pattern, so that Text is
+// a blank; for a two-dimensional symbol the bytes it carries, which the reader gives raw), or
+// nothing for a type ZXing-C++ does not read. Builds the pattern, so that Text is
 // what the bars stand for; raises what BuildPattern raises.
 std::optional<std::string> ExpectedReading(TBarcode& barcode);
 

@@ -168,9 +168,10 @@ class TBarcode : public TComponent {
 
   // Draws the symbol with its bounding box at (Left, Top), turned by Angle, then the text that
   // ShowText asks for. A matrix is drawn as a Width x SymbolHeight rectangle of Color with each
-  // row's runs of dark modules on it in ColorBar, one polygon a run. The canvas's font, pen and brush are restored afterwards, also when a
-  // step raises. Raises what BuildPattern raises, "TBarcode: Angle must be a finite number" and
-  // "TBarcode: drawing coordinates out of range", all before anything is drawn.
+  // row's runs of dark modules on it in ColorBar, one polygon a run. The canvas's font, pen and
+  // brush are restored afterwards, also when a step raises. Raises what BuildPattern raises,
+  // "TBarcode: Angle must be a finite number" and "TBarcode: drawing coordinates out of range", all
+  // before anything is drawn.
   void PaintTo(TCanvas& canvas);
 
  private:

@@ -228,8 +228,8 @@ constexpr bool CatalogueIsComplete() {
         row.QuietRight == 0)
       return false;
     // A matrix has one quiet zone all round, and no bars whose Ratio could be bounded.
-    if (row.TwoDimensional && (row.QuietLeft != row.QuietRight || row.RatioMax != 0 ||
-                               row.TakesAddOn || row.NumericOnly))
+    if (row.TwoDimensional &&
+        (row.QuietLeft != row.QuietRight || row.RatioMax != 0 || row.TakesAddOn || row.NumericOnly))
       return false;
     // The listed types come first, so that a list index is the type's ordinal.
     if (row.Listed && !listedSoFar) return false;

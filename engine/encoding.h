@@ -41,9 +41,9 @@ enum TBarcodeType : std::uint8_t {
   bcCodeEAN128B,
   bcCodeEAN128C,
   // Types added after the first 23: their ordinals follow, so stored ordinals keep their meaning.
-  bcCode128,  // Code 128 with the code sets chosen for the shortest symbol
-  bcGS1_128,  // GS1-128 from bracketed Application Identifier data
-  bcQRCode,   // QR Code Model 2, two-dimensional
+  bcCode128,     // Code 128 with the code sets chosen for the shortest symbol
+  bcGS1_128,     // GS1-128 from bracketed Application Identifier data
+  bcQRCode,      // QR Code Model 2, two-dimensional
   bcDataMatrix,  // Data Matrix ECC 200, two-dimensional
   // A new type goes here, before the count, and gets its catalogue row.
   bcTypeCount  // not a type: the number of types
@@ -70,13 +70,13 @@ inline constexpr std::int32_t kEciNone = -2;  // Text's bytes as they are, witho
 
 // Settings of the two-dimensional types; the linear types ignore them.
 struct TSymbolOptions {
-  TQrEcc QrEcc = TQrEcc::M;  // QR: the least level, raised while the data fit the same version
-  bool QrEccFixed = false;   // QR: keep QrEcc exactly
+  TQrEcc QrEcc = TQrEcc::M;    // QR: the least level, raised while the data fit the same version
+  bool QrEccFixed = false;     // QR: keep QrEcc exactly
   std::int32_t QrVersion = 0;  // QR: 1..40 pins the version; 0 the smallest that fits
   std::int32_t QrMask = -1;    // QR: 0..7 pins the mask; -1 the lowest penalty
   TDmShape DmShape = TDmShape::Square;  // Data Matrix: the shapes chosen from
-  bool Dmre = false;  // Data Matrix: also the rectangles of ISO/IEC 21471 (DMRE)
-  std::int32_t DmRows = 0;  // Data Matrix: both set pin the size, rows x columns
+  bool Dmre = false;                    // Data Matrix: also the rectangles of ISO/IEC 21471 (DMRE)
+  std::int32_t DmRows = 0;              // Data Matrix: both set pin the size, rows x columns
   std::int32_t DmColumns = 0;
   std::int32_t Eci = kEciAuto;  // the character set's ECI designator, kEciAuto or kEciNone
   friend bool operator==(const TSymbolOptions&, const TSymbolOptions&) = default;

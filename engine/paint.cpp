@@ -185,8 +185,7 @@ void TBarcode::PaintMatrix(const TModuleMatrix& matrix, TCanvas& canvas) {
 }
 
 TBarcode::TextPlacement TBarcode::PlaceText(TCanvas& canvas, std::string code,
-                                             std::int32_t symbolWidth,
-                                             std::int32_t symbolHeight) {
+                                            std::int32_t symbolWidth, std::int32_t symbolHeight) {
   FontKeeper keeper(canvas);
   canvas.Font().Assign(showTextFont_);
   const std::int64_t left = left_, top = top_, height = symbolHeight;

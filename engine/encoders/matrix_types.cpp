@@ -1,8 +1,8 @@
 // QR Code and Data Matrix as barcode types: the barcode's options handed to the encoders of
 // engine/matrix, and what their symbols carry.
+#include "encoding.h"
 #include "matrix/data_matrix.h"
 #include "matrix/eci.h"
-#include "encoding.h"
 #include "matrix/qr_code.h"
 
 namespace bars {
