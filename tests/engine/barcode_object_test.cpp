@@ -265,7 +265,9 @@ TEST(Catalogue, ParsesNamesListTextsAndOrdinalsIgnoringCase) {
   EXPECT_EQ(ParseBarcodeType("CodeCodabar"), bcCodeCodabar);
   EXPECT_EQ(ParseBarcodeType("0"), bcCode_2_5_interleaved);
   EXPECT_EQ(ParseBarcodeType("22"), bcCodeEAN128C);
-  for (const char* bad : {"", "25", "-1", "EAN", "14x", " 14"}) {
+  for (const std::string& bad :
+       {std::string(""), std::to_string(kBarcodeTypeCount), std::string("-1"), std::string("EAN"),
+        std::string("14x"), std::string(" 14")}) {
     EXPECT_FALSE(ParseBarcodeType(bad).has_value()) << bad;
   }
 }

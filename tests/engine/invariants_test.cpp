@@ -1,6 +1,6 @@
 // Properties every symbology must keep, over seeded random valid texts: only pattern characters,
 // Width equals the sum of the element widths, a second build repeats the first (pattern and
-// Text), and numeric-only types reject every non-digit.
+// Text), and numeric-only types reject every non-digit; a matrix is drawn module for module.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -134,6 +134,69 @@ TEST_P(NumericOnlyType, RejectsEveryNonDigit) {
   }
 }
 
+class EveryMatrixType : public EveryType {};
+
+// Random bytes of every kind, under each Eci setting: Width and SymbolHeight are the matrix at
+// Modul, and the drawing is one box of Color with, over it, ColorBar polygons Modul pixels
+// tall that cover exactly the dark modules, each once.
+TEST_P(EveryMatrixType, DrawsEveryDarkModuleOnceOverALightBox) {
+  std::mt19937 rng(4321 + static_cast<unsigned>(GetParam()));
+  std::uniform_int_distribution<int> pickByte(0, 255), pickLength(0, 60), pickModul(1, 5);
+  for (int round = 0; round < 60; ++round) {
+    std::string text;
+    for (int n = pickLength(rng); n > 0; --n) text += static_cast<char>(pickByte(rng));
+    TBarcode bc;
+    bc.SetTyp(Typ());
+    bc.SetModul(pickModul(rng));
+    bc.SetLeft(5);
+    bc.SetTop(7);
+    bc.SetColor(clBlue);
+    bc.SetColorBar(clRed);
+    TSymbolOptions options;
+    options.Eci = kEciNone;  // any bytes
+    bc.SetSymbolOptions(options);
+    SCOPED_TRACE(::testing::Message() << "Text <" << text << ">");
+    const TSymbol symbol = bc.BuildSymbol();
+    const TModuleMatrix& m = symbol.Matrix;
+    ASSERT_FALSE(m.Empty());
+    EXPECT_EQ(bc.BuildSymbol().Matrix, m);
+    const int modul = bc.Modul();
+    EXPECT_EQ(bc.Width(), m.Columns() * modul);
+    EXPECT_EQ(bc.SymbolHeight(), m.Rows() * modul);
+
+    test::RecordingCanvas canvas;
+    bc.PaintTo(canvas);
+    ASSERT_FALSE(canvas.Polygons.empty());
+    const auto& box = canvas.Polygons.front();
+    EXPECT_EQ(box.BrushColor, clBlue);
+    EXPECT_EQ(box.Corners[0], (TPoint{5, 7}));
+    EXPECT_EQ(box.Corners[2], (TPoint{5 + bc.Width() - 1, 7 + bc.SymbolHeight() - 1}));
+    std::vector<int> covered(static_cast<std::size_t>(m.Rows() * m.Columns()), 0);
+    for (std::size_t i = 1; i < canvas.Polygons.size(); ++i) {
+      const auto& run = canvas.Polygons[i];
+      ASSERT_EQ(run.BrushColor, clRed);
+      const TPoint first = run.Corners[0], last = run.Corners[2];
+      ASSERT_EQ(last.Y - first.Y + 1, modul);
+      ASSERT_EQ((first.X - 5) % modul, 0);
+      ASSERT_EQ((last.X - 5 + 1) % modul, 0);
+      const int row = (first.Y - 7) / modul;
+      for (int c = (first.X - 5) / modul; c <= (last.X - 5) / modul; ++c)
+        ++covered[static_cast<std::size_t>(row * m.Columns() + c)];
+    }
+    for (int r = 0; r < m.Rows(); ++r)
+      for (int c = 0; c < m.Columns(); ++c)
+        ASSERT_EQ(covered[static_cast<std::size_t>(r * m.Columns() + c)], m.Dark(r, c) ? 1 : 0)
+            << r << "," << c;
+  }
+}
+
+std::vector<std::size_t> TypesWhere(bool twoDimensional) {
+  std::vector<std::size_t> types;
+  for (std::size_t i = 0; i < kBarcodeTypeCount; ++i)
+    if (BCdata[i].TwoDimensional == twoDimensional) types.push_back(i);
+  return types;
+}
+
 std::vector<std::size_t> NumericOnlyTypes() {
   std::vector<std::size_t> types;
   for (std::size_t i = 0; i < kBarcodeTypeCount; ++i)
@@ -145,7 +208,8 @@ std::string ItemText(const ::testing::TestParamInfo<std::size_t>& info) {
   return std::string(BCdata[info.param].ItemText);
 }
 
-INSTANTIATE_TEST_SUITE_P(Catalogue, EveryType, ::testing::Range<std::size_t>(0, kBarcodeTypeCount),
+INSTANTIATE_TEST_SUITE_P(Catalogue, EveryType, ::testing::ValuesIn(TypesWhere(false)), ItemText);
+INSTANTIATE_TEST_SUITE_P(Catalogue, EveryMatrixType, ::testing::ValuesIn(TypesWhere(true)),
                          ItemText);
 INSTANTIATE_TEST_SUITE_P(Catalogue, NumericOnlyType, ::testing::ValuesIn(NumericOnlyTypes()),
                          ItemText);
