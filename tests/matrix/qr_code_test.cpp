@@ -136,7 +136,7 @@ const RejectCase kRejects[] = {
     {"Mask8", "A", With([](TQrOptions& o) { o.Mask = 8; }),
      "TBarcode: QR Code Mask must be -1..7, not 8"},
     {"EciWithGs1", "01", With([](TQrOptions& o) { o.Gs1 = true, o.Eci = 3; }),
-     "TBarcode: QR Code GS1 data cannot carry an ECI, not ECI 3"},
+     "TBarcode: QR Code GS1 data cannot carry an ECI (ECI 3 asked)"},
     {"Gs1NeedsUtf8", "\xCE\xB1", With([](TQrOptions& o) { o.Gs1 = true; }),
      "TBarcode: QR Code GS1 data must be ISO/IEC 8859-1 text, it would need ECI 26"},
     {"NotUtf8", "a\xFF", TQrOptions{}, "TBarcode: QR Code Text is not UTF-8 <a\xFF>"},
