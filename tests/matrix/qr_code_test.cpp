@@ -310,25 +310,28 @@ TEST(QrSegments, AsFewBitsAsAnyModeSequence) {
 struct BitsCase {
   std::string text;
   TQrEcc ecc;
-  int bits;     // at the version it comes out in
   int version;  // the smallest at the level
+  int bitsVersion;
+  int bits;  // at bitsVersion
   const char* source;
 };
 
 TEST(QrSegments, KnownLengths) {
   const BitsCase cases[] = {
-      {"01234567", TQrEcc::M, 41, 1, "ISO/IEC 18004:2015 Annex I.2"},
+      {"01234567", TQrEcc::M, 1, 1, 41, "ISO/IEC 18004:2015 Annex I.2"},
       // byte(6) + alphanumeric(10): 60 + 68 bits, all of 1-M.
-      {"txqyxi70E--QMSCI", TQrEcc::M, 128, 1, "a regression: rules of thumb need version 2"},
-      {std::string(7089, '3'), TQrEcc::L, 23648, 40, "Table 7: 40-L holds 7089 digits"},
-      {std::string(4296, 'Z'), TQrEcc::L, 23645, 40, "Table 7: 4296 alphanumerics"},
-      {std::string(2953, 'z'), TQrEcc::L, 23644, 40, "Table 7: 2953 bytes"},
+      {"txqyxi70E--QMSCI", TQrEcc::M, 1, 1, 128, "a regression: rules of thumb need version 2"},
+      {std::string(7089, '3'), TQrEcc::L, 40, 40, 23648, "Table 7: 40-L holds 7089 digits"},
+      {std::string(4296, 'Z'), TQrEcc::L, 40, 40, 23645, "Table 7: 4296 alphanumerics"},
+      {std::string(2953, 'z'), TQrEcc::L, 40, 40, 23644, "Table 7: 2953 bytes"},
+      // Versions 1-9 count bytes in 8 bits: 255 + 1 in two segments.
+      {std::string(256, 'z'), TQrEcc::L, 10, 9, 12 + 2040 + 12 + 8, "Table 3"},
   };
   for (const BitsCase& c : cases) {
     TQrOptions options;
     options.Ecc = c.ecc, options.EccFixed = true;
     EXPECT_EQ(EncodeQrCode(c.text, options).Version, c.version) << c.source;
-    EXPECT_EQ(QrDataBits(c.text, options, c.version), c.bits) << c.source;
+    EXPECT_EQ(QrDataBits(c.text, options, c.bitsVersion), c.bits) << c.source;
   }
 }
 
