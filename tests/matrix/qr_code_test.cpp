@@ -1,5 +1,5 @@
 // QR Code: the standard's worked examples, ZXing-C++ reading random data back at every version
-// and level, the segmentation against a brute force over mode sequences, and the chosen mask
+// and level, the segmentation against a brute force over every split and mode, and the chosen mask
 // against a plain scorer of the four penalty rules written here.
 #include <gtest/gtest.h>
 
@@ -85,7 +85,7 @@ const GoldenCase kGolden[] = {
       "011111111110001011011", "000000001000000010110", "111111100111111000110",
       "100000100010011011100", "101110100000111000111", "101110100100001010100",
       "101110100100101010011", "100000100001110111100", "111111101011001010010"},
-     "ISO/IEC 18004:2015 Figure 1"},
+     "ISO/IEC 18004:2015 Figure 1, as a peer library's tests transcribe it"},
 };
 INSTANTIATE_TEST_SUITE_P(Published, QrGolden, testing::ValuesIn(kGolden),
                          [](const auto& info) { return std::string(info.param.name); });
