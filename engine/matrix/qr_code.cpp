@@ -32,7 +32,7 @@ TData PrepareData(std::string_view text, const TQrOptions& options) {
   const int level = static_cast<int>(options.Ecc);
   if (level > 3) Fail(options, "Ecc must be L, M, Q or H, not " + std::to_string(level));
   if (options.Gs1 && options.Eci >= 0) {
-    Fail(options, "GS1 data cannot carry an ECI, not ECI " + std::to_string(options.Eci));
+    Fail(options, "GS1 data cannot carry an ECI (ECI " + std::to_string(options.Eci) + " asked)");
   }
   TEciData eci = ApplyEci(text, options.Eci, options.ClassName, "QR Code");
   if (options.Gs1 && eci.Eci >= 0) {

@@ -28,9 +28,9 @@ struct TQrOptions {
 
 struct TQrSymbol {
   TModuleMatrix Matrix;  // (17 + 4 * Version) modules square, without the quiet zone
-  int Version;
-  TQrEcc Ecc;  // the level used: Ecc asked, or higher where it fit the same version
-  int Mask;
+  int Version = 0;
+  TQrEcc Ecc = TQrEcc::M;  // the level used: Ecc asked, or higher where it fit the same version
+  int Mask = 0;
 };
 
 // The symbol of `text` under `options`. Raises bars::Exception, its message starting with

@@ -163,8 +163,9 @@ int MaskWith(const TUnmasked& symbol, int level, int mask, TModuleMatrix& out) {
                                                     FormatPositions(1, size)};
   std::vector<TLine<N>> rows(size), columns(size);
   auto apply = [&](int m) {
-    for (int r = 0; r < size; ++r)
+    for (int r = 0; r < size; ++r) {
       rows[r] = rowDark[r] ^ (Narrow<N>(kRowMasks[m][r % 12]) & rowFree[r]);
+    }
     for (int c = 0; c < size; ++c) {
       columns[c] = columnDark[c] ^ (Narrow<N>(kColumnMasks[m][c % 6]) & columnFree[c]);
     }

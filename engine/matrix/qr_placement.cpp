@@ -20,15 +20,18 @@ class TGrid {
   void SetFunction(int row, int column, bool dark) {
     At(row, column) = static_cast<std::uint8_t>(kFunction | (dark ? kDark : 0));
   }
-  bool IsFunction(int row, int column) { return (At(row, column) & kFunction) != 0; }
+  bool IsFunction(int row, int column) const {
+    return (modules_[Index(row, column)] & kFunction) != 0;
+  }
   void SetData(int row, int column, bool dark) { At(row, column) = dark ? kDark : 0; }
   std::vector<std::uint8_t> Release() { return std::move(modules_); }
 
  private:
-  std::uint8_t& At(int row, int column) {
-    return modules_[static_cast<std::size_t>(row) * static_cast<std::size_t>(size_) +
-                    static_cast<std::size_t>(column)];
+  std::size_t Index(int row, int column) const {
+    return static_cast<std::size_t>(row) * static_cast<std::size_t>(size_) +
+           static_cast<std::size_t>(column);
   }
+  std::uint8_t& At(int row, int column) { return modules_[Index(row, column)]; }
   int size_;
   std::vector<std::uint8_t> modules_;
 };

@@ -74,14 +74,14 @@ TSegmentation MinimalSegmentation(std::string_view data, bool gs1, int versionCl
   const std::int32_t alnumLimit = (1 << CountBits(versionClass, TMode::Alphanumeric)) - 1;
   const std::int32_t byteLimit = (1 << CountBits(versionClass, TMode::Byte)) - 1;
 
+  // best[i]: the fewest bits of data[0, i); weight[i]: the alphanumeric characters data[0, i)
+  // would take (only differences within a run of alphanumeric-encodable bytes are used).
   std::vector<std::int32_t> best(data.size() + 1), weight(data.size() + 1);
   std::vector<TStep> step(data.size() + 1);
   TWindow numeric[3] = {TWindow(data.size() / 3 + 1), TWindow(data.size() / 3 + 1),
                         TWindow(data.size() / 3 + 1)};
   TWindow alnum[2] = {TWindow(data.size() + 1), TWindow(data.size() + 1)};
   TWindow bytes(data.size() + 1);
-  // weight[i]: alphanumeric characters data[0, i) would take; only differences within a run of
-  // alphanumeric-encodable bytes are used.
   auto push = [&](std::int32_t i) {
     numeric[i % 3].Push(i, 3 * best[i] - 10 * i);
     alnum[weight[i] % 2].Push(i, 2 * best[i] - 11 * weight[i]);
@@ -90,7 +90,7 @@ TSegmentation MinimalSegmentation(std::string_view data, bool gs1, int versionCl
   push(0);
   // The first start each mode can take for a segment ending at i: none before a byte the mode
   // cannot encode. Under GS1 an alphanumeric FNC1 ('%') followed by another '%' would read as a
-  // literal "%%", so a GS and a '%' or GS after it cannot share an alphanumeric segment.
+  // literal '%' ("%%"), so a GS and a '%' or GS after it cannot share an alphanumeric segment.
   std::int32_t numericFirst = 0, alnumFirst = 0;
   for (std::int32_t i = 1; i <= n; ++i) {
     const char c = data[static_cast<std::size_t>(i - 1)];
