@@ -30,7 +30,7 @@ TSymbol EncodeQRCodeSymbol(const TEncodeRequest& request) {
   const TSymbolOptions& options = *request.Options;
   matrix::TEciData data = CarriedBytes(request, "QR Code");
   matrix::TQrOptions qr;
-  qr.Ecc = static_cast<matrix::TQrEcc>(options.QrEcc);
+  qr.Ecc = options.QrEcc;
   qr.EccFixed = options.QrEccFixed;
   qr.Version = options.QrVersion;
   qr.Mask = options.QrMask;
@@ -41,7 +41,7 @@ TSymbol EncodeQRCodeSymbol(const TEncodeRequest& request) {
   TSymbol symbol = MatrixSymbol(std::move(made.Matrix), request, std::move(data));
   // ISO/IEC 15424: modifier 2 when an ECI is in the data.
   if (eci) symbol.SymbologyId = "]Q2";
-  symbol.Qr = TQrFacts{made.Version, static_cast<TQrEcc>(made.Ecc), made.Mask};
+  symbol.Qr = TQrFacts{made.Version, made.Ecc, made.Mask};
   return symbol;
 }
 

@@ -12,8 +12,8 @@
 
 namespace bars::matrix {
 
-// Error correction levels, weakest first (about 7, 15, 25 and 30 % of the codewords restored).
-enum class TQrEcc : std::uint8_t { L, M, Q, H };
+// Error correction levels: the component's own (encoding.h).
+using bars::TQrEcc;
 
 struct TQrOptions {
   TQrEcc Ecc = TQrEcc::M;  // the least level: raised while the data still fits the same version
