@@ -56,7 +56,9 @@ TEST_P(MatrixOutput, IsTheMatrixAReaderReadsAsTheData) {
   const bool qr = std::string_view(c.type) == "QRCode";
   if (qr) {
     EXPECT_EQ(matrix.Rows(), 17 + 4 * record["version"].toInt());
-    if (*c.ecc) EXPECT_EQ(record["ecc"].toString().toStdString(), c.ecc);
+    if (*c.ecc) {
+      EXPECT_EQ(record["ecc"].toString().toStdString(), c.ecc);
+    }
     EXPECT_GE(record["mask"].toInt(), 0);
     EXPECT_LE(record["mask"].toInt(), 7);
   }
