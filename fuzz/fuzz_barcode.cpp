@@ -116,6 +116,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     default:
       break;
   }
+  // The two-dimensional types' settings, out-of-range values included.
+  TSymbolOptions options;
+  options.QrEcc = static_cast<TQrEcc>(in.ConsumeIntegralInRange<int>(0, 4));
+  options.QrEccFixed = in.ConsumeBool();
+  options.QrVersion = in.ConsumeIntegralInRange<std::int32_t>(-1, 41);
+  options.QrMask = in.ConsumeIntegralInRange<std::int32_t>(-2, 8);
+  options.DmShape = static_cast<TDmShape>(in.ConsumeIntegralInRange<int>(0, 3));
+  options.Dmre = in.ConsumeBool();
+  options.DmRows = in.ConsumeIntegralInRange<std::int32_t>(-1, 145);
+  options.DmColumns = in.ConsumeIntegralInRange<std::int32_t>(-1, 145);
+  options.Eci = in.ConsumeIntegralInRange<std::int32_t>(-3, 1000000);
+  bc.SetSymbolOptions(options);
   const std::int32_t requestedWidth = PickInt(in, 2000);
   const bool setWidth = in.ConsumeBool();
   bc.SetText(in.ConsumeRemainingBytesAsString());
@@ -130,15 +142,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Guarded([&] { bc.Width(); });
   if (setWidth) Guarded([&] { bc.SetWidth(requestedWidth); });
 
-  std::string first, second, textAfterFirst;
-  if (Guarded([&] { first = bc.BuildPattern(); })) {
+  TSymbol first, second;
+  std::string textAfterFirst;
+  if (Guarded([&] { first = bc.BuildSymbol(); })) {
     textAfterFirst = bc.Text();
-    if (!Guarded([&] { second = bc.BuildPattern(); })) Fail("second build failed");
-    if (first != second) Fail("second build changed the pattern", bc.GetTypName());
+    if (!Guarded([&] { second = bc.BuildSymbol(); })) Fail("second build failed");
+    if (first.Pattern != second.Pattern || !(first.Matrix == second.Matrix))
+      Fail("second build changed the symbol", bc.GetTypName());
     if (bc.Text() != textAfterFirst) Fail("second build changed Text", bc.GetTypName());
 
     std::int64_t sum = 0;
-    for (char c : first) sum += bc.DecodePatternChar(c).Width;  // must not raise
+    for (char c : first.Pattern) sum += bc.DecodePatternChar(c).Width;  // must not raise
+    // A matrix is as wide as its columns of Modul pixels.
+    if (!first.Matrix.Empty()) sum = std::int64_t{first.Matrix.Columns()} * bc.Modul();
     std::int32_t width = 0;
     if (Guarded([&] { width = bc.Width(); })) {
       if (sum != width) Fail("Width differs from the sum of the element widths");
@@ -150,8 +166,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const TPen penBefore = canvas.Pen();
   const TBrush brushBefore = canvas.Brush();
   if (Guarded([&] { bc.PaintTo(canvas); })) {
-    if (canvas.polygons != static_cast<int>(bc.BuildPattern().size()))
+    const TSymbol drawn = bc.BuildSymbol();
+    if (drawn.Matrix.Empty() && canvas.polygons != static_cast<int>(drawn.Pattern.size()))
       Fail("one polygon per element expected");
+    if (!drawn.Matrix.Empty() && canvas.polygons < 1) Fail("a matrix without its light box");
     if (!(canvas.Font() == fontBefore) || !(canvas.Pen() == penBefore) ||
         !(canvas.Brush() == brushBefore))
       Fail("PaintTo did not restore the canvas tools");
