@@ -1,5 +1,6 @@
 // The ways in to element strings: the bracketed text people type and the data a reader returns,
 // each split into AIs and values and then checked (gs1/check.h); and the ways out.
+#include <algorithm>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,6 +32,7 @@ std::vector<Element> ParseBracketed(std::string_view text, const ParseOptions& o
     Fail(who, "the text must start with \"(\" and an AI, not " + Quoted(text.substr(0, 1)));
   const int year = detail::YearOrToday(options.CurrentYear);
   std::vector<Element> elements;
+  elements.reserve(static_cast<std::size_t>(std::ranges::count(text, '(')));
   std::size_t at = 0;
   while (at < text.size()) {  // text[at] == '('
     const std::size_t close = text.find_first_of("()", at + 1);
