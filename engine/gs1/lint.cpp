@@ -49,15 +49,6 @@ bool IsDate(int year, int month, int day, bool dayZeroAllowed) {
   return day <= DaysInMonth(month, year);
 }
 
-}  // namespace
-
-bool IsYymmdd(std::string_view d, bool dayZeroAllowed, int currentYear) {
-  return IsDate(FullYear(TwoDigits(d, 0), currentYear), TwoDigits(d, 2), TwoDigits(d, 4),
-                dayZeroAllowed);
-}
-
-namespace {
-
 std::string Date(bool ok) {
   return ok ? "" : "is not a valid date";
 }
@@ -150,6 +141,11 @@ bool IsImporterIndex(char c) {
 }
 
 }  // namespace
+
+bool IsYymmdd(std::string_view d, bool dayZeroAllowed, int currentYear) {
+  return IsDate(FullYear(TwoDigits(d, 0), currentYear), TwoDigits(d, 2), TwoDigits(d, 4),
+                dayZeroAllowed);
+}
 
 std::string Place::Text() const {
   if (At == 0 && Length == ValueLength) return "";

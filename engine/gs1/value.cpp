@@ -1,6 +1,7 @@
 // One AI's value against its row of the dictionary: split into the components, each of the
 // right length, in its character set, and passing its checks. Nothing is built for a message
-// unless a check fails: this runs for every element of every symbol.
+// unless a check fails: this runs for every element of every symbol. And the pieces every
+// message is made of.
 #include <algorithm>
 #include <array>
 #include <bitset>
