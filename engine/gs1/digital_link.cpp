@@ -199,10 +199,10 @@ std::string DigitalLinkUri(std::span<const Element> elements, std::string_view s
                            const ParseOptions& options) {
   const std::string_view who = options.Symbology;
   CheckStem(stem, who);
-  const auto keyAt = std::ranges::find_if(elements, [](const Element& e) {
-    const AiRow* row = FindAi(e.Ai);
-    return row != nullptr && row->PrimaryKey;
-  });
+  for (const Element& e : elements)
+    if (FindAi(e.Ai) == nullptr) Fail(who, "unknown " + Label(e.Ai));
+  const auto keyAt =
+      std::ranges::find_if(elements, [](const Element& e) { return FindAi(e.Ai)->PrimaryKey; });
   if (keyAt == elements.end())
     Fail(who, "no primary key among the AIs; a GS1 Digital Link URI needs one of " + PrimaryKeys());
   const AiRow& key = *FindAi(keyAt->Ai);
