@@ -11,13 +11,14 @@ install(TARGETS barcode_engine EXPORT barcodeTargets
   ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT engine
   LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT engine NAMELINK_COMPONENT engine
   RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT engine)
-# What bars.h includes, and the GS1 parser and the check-digit routine; the encoders' and the
-# GS1 table's headers and rounding.h stay private.
+# What bars.h includes, the GS1 parser and Digital Link and the check-digit routine; the
+# encoders' and the GS1 table's headers and rounding.h stay private.
 install(FILES
   ${PROJECT_SOURCE_DIR}/engine/bars.h
   ${PROJECT_SOURCE_DIR}/engine/catalogue.h
   ${PROJECT_SOURCE_DIR}/engine/encoding.h
   ${PROJECT_SOURCE_DIR}/engine/gs1.h
+  ${PROJECT_SOURCE_DIR}/engine/digital_link.h
   ${PROJECT_SOURCE_DIR}/engine/component.h
   ${PROJECT_SOURCE_DIR}/engine/exceptions.h
   ${PROJECT_SOURCE_DIR}/engine/geometry.h

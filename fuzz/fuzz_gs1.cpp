@@ -1,6 +1,7 @@
 // libFuzzer target for GS1 element strings: its bytes are the bracketed text. Parsing either
-// raises the engine's Exception with a "GS1-128: " message or gives elements that fit one symbol
-// and that the GS1-128 encoder turns into a symbol, the same one twice.
+// raises the engine's Exception with a "GS1-128: " (or, for a requisite AI, "GS1: ") message or
+// gives elements that fit one symbol, that read the same from the data a reader returns, and
+// that the GS1-128 encoder turns into a symbol, the same one twice.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -25,11 +26,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   try {
     elements = bars::gs1::ParseBracketed(text, 2026);
   } catch (const bars::Exception& e) {
-    if (!e.Message().starts_with("GS1-128: ")) Fail("message without its prefix", e.Message());
+    if (!e.Message().starts_with("GS1-128: ") && !e.Message().starts_with("GS1: "))
+      Fail("message without its prefix", e.Message());
     return 0;
   }
   if (elements.empty()) Fail("accepted without elements", text);
   if (bars::gs1::DataLength(elements) > bars::gs1::kMaxDataLength) Fail("too long accepted", text);
+  try {
+    const std::string read = bars::gs1::ElementString(elements);
+    if (bars::gs1::ParseElementString(read, {.CurrentYear = 2026}) != elements)
+      Fail("other elements from a reader's data", text);
+  } catch (const bars::Exception& e) {
+    Fail("a reader's data refused", text + " -> " + e.Message());
+  }
   bars::TBarcode bc;
   bc.SetTyp(bars::bcGS1_128);
   bc.SetText(text);

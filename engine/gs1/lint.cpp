@@ -14,8 +14,9 @@ namespace {
 using namespace std::string_literals;
 
 // The component's place, ready to stand before a predicate: "characters 1 to 4 " or "".
-std::string Subject(std::string_view where) {
-  return where.empty() ? "" : std::string(where) + " ";
+std::string Subject(const Place& place) {
+  std::string text = place.Text();
+  return text.empty() ? text : text + " ";
 }
 
 int TwoDigits(std::string_view d, std::size_t at) {
@@ -141,8 +142,19 @@ bool IsImporterIndex(char c) {
 
 }  // namespace
 
-std::string CheckComponent(Lint lint, std::string_view d, std::string_view where, int currentYear) {
-  const std::string subject = Subject(where);
+bool IsYymmdd(std::string_view d, bool dayZeroAllowed, int currentYear) {
+  return IsDate(FullYear(TwoDigits(d, 0), currentYear), TwoDigits(d, 2), TwoDigits(d, 4),
+                dayZeroAllowed);
+}
+
+std::string Place::Text() const {
+  if (At == 0 && Length == ValueLength) return "";
+  if (Length == 1) return "character " + std::to_string(At + 1);
+  return "characters " + std::to_string(At + 1) + " to " + std::to_string(At + Length);
+}
+
+std::string CheckComponent(Lint lint, std::string_view d, const Place& place, int currentYear) {
+  using enum Lint;
   switch (lint) {
     case kCsum:
       return CheckDigit(d);
@@ -150,8 +162,7 @@ std::string CheckComponent(Lint lint, std::string_view d, std::string_view where
       return CheckCharacterPair(d);
     case kYymmd0:
     case kYymmdd:
-      return Date(IsDate(FullYear(TwoDigits(d, 0), currentYear), TwoDigits(d, 2), TwoDigits(d, 4),
-                         lint == kYymmd0));
+      return Date(IsYymmdd(d, lint == kYymmd0, currentYear));
     case kYyyymmdd:
       return Date(
           IsDate(TwoDigits(d, 0) * 100 + TwoDigits(d, 2), TwoDigits(d, 4), TwoDigits(d, 6), false));
@@ -163,23 +174,23 @@ std::string CheckComponent(Lint lint, std::string_view d, std::string_view where
     case kSs:
       return Time(TwoDigits(d, 0) <= 59);
     case kYesNo:
-      return d == "0" || d == "1" ? "" : subject + "must be 0 or 1";
+      return d == "0" || d == "1" ? "" : Subject(place) + "must be 0 or 1";
     case kZero:
-      return d == "0" ? "" : subject + "must be 0";
+      return d == "0" ? "" : Subject(place) + "must be 0";
     case kNonZero:
-      return d.find_first_not_of('0') != d.npos ? "" : subject + "must not be zero";
+      return d.find_first_not_of('0') != d.npos ? "" : Subject(place) + "must not be zero";
     case kWinding:
-      return d == "0" || d == "1" || d == "9" ? "" : subject + "must be 0, 1 or 9";
+      return d == "0" || d == "1" || d == "9" ? "" : Subject(place) + "must be 0, 1 or 9";
     case kPieceOfTotal:
       return PieceOfTotal(d);
     case kHyphen:
-      return d.find_first_not_of('-') == d.npos ? "" : subject + "must be \"-\"";
+      return d.find_first_not_of('-') == d.npos ? "" : Subject(place) + "must be \"-\"";
     case kNoZeroPrefix:
-      return d[0] != '0' ? "" : subject + "must not start with 0";
+      return d[0] != '0' ? "" : Subject(place) + "must not start with 0";
     case kHasNonDigit:
       return d.find_first_not_of("0123456789") != d.npos
                  ? ""
-                 : subject + "must hold a character that is not a digit";
+                 : Subject(place) + "must hold a character that is not a digit";
     case kPcEnc:
       return PercentEscapes(d);
     case kLatitude:
@@ -187,7 +198,8 @@ std::string CheckComponent(Lint lint, std::string_view d, std::string_view where
     case kLongitude:
       return d <= "3600000000" ? "" : "longitude must not exceed 3600000000";
     case kIso5218:
-      return d == "0" || d == "1" || d == "2" || d == "9" ? "" : subject + "must be 0, 1, 2 or 9";
+      return d == "0" || d == "1" || d == "2" || d == "9" ? ""
+                                                          : Subject(place) + "must be 0, 1, 2 or 9";
     case kMediaType: {
       const int type = TwoDigits(d, 0);
       return (type >= 1 && type <= 10) || type >= 80
@@ -199,12 +211,29 @@ std::string CheckComponent(Lint lint, std::string_view d, std::string_view where
     case kImporterIdx:
       return std::ranges::all_of(d, IsImporterIndex)
                  ? ""
-                 : subject + "must be a letter, a digit, \"-\" or \"_\"";
-    default:
-      // Country, currency, package type and IBAN codes, company prefixes and coupon layouts
-      // need lists that change over time; they are accepted as they are.
+                 : Subject(place) + "must be a letter, a digit, \"-\" or \"_\"";
+    case kIso3166:
+    case kIso3166999:
+      return CheckIso3166(d, lint == kIso3166999);
+    case kIso3166Alpha2:
+      return CheckIso3166Alpha2(d);
+    case kIso4217:
+      return CheckIso4217(d);
+    case kPackageType:
+      return CheckPackageType(d);
+    case kIban:
+      return CheckIban(d);
+    case kGcpPos1:
+    case kGcpPos2:
+      return CheckCompanyPrefix(d, lint == kGcpPos2 ? 1 : 0, place);
+    case kCouponCode:
+      return CheckCouponCode(d, currentYear);
+    case kCouponPosOffer:
+      return CheckCouponPositiveOffer(d);
+    case kNone:
       return "";
   }
+  return "";
 }
 
 }  // namespace bars::gs1::detail

@@ -338,7 +338,7 @@ TEST_P(TypeNames, AllThreeFormsGiveTheEnginesSymbol) {
   const auto typ = static_cast<TBarcodeType>(i);
   std::string lowerItem(BCdata[i].ItemText);
   for (char& ch : lowerItem) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
-  const std::string data = typ == bcGS1_128 ? "(10)12" : "12";
+  const std::string data = typ == bcGS1_128 ? "(90)12" : "12";
   TBarcode expected;
   SetUpAsWindow(expected, typ, data);
   const std::string pattern = expected.BuildPattern();

@@ -98,7 +98,7 @@ INSTANTIATE_TEST_SUITE_P(
                   5,
                   "GS1: 5 X after the add-on"},
         QuietCase{"Code128", {"-t", "Code128", "-d", "Hello"}, 10, 10, "ISO/IEC 15417: 10 X"},
-        QuietCase{"Gs1_128", {"-t", "GS1-128", "-d", "(10)AB"}, 10, 10, "GS1: as Code 128"},
+        QuietCase{"Gs1_128", {"-t", "GS1-128", "-d", "(90)AB"}, 10, 10, "GS1: as Code 128"},
         QuietCase{"Code39", {"-t", "Code39", "-d", "AB"}, 10, 10, "ISO/IEC 16388: 10 X"},
         QuietCase{"Code93", {"-t", "Code93", "-d", "AB"}, 10, 10, "AIM USS-93: 10 X"},
         QuietCase{

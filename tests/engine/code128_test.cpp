@@ -91,7 +91,12 @@ INSTANTIATE_TEST_SUITE_P(
         Code128Case{"Gs1IgnoresChecksum", bcGS1_128, true, kMod10, "(01)09501101530003",
                     "211232 411131 222122 221213 231131 231212 222122 213131 212222 121223 "
                     "122114 2331112",
-                    "(01)09501101530003", "GS1 sample: no check digit beyond the AI's own"}),
+                    "(01)09501101530003", "GS1 sample: no check digit beyond the AI's own"},
+        Code128Case{"Gs1SeparatorIsFnc1", bcGS1_128, false, kMod10, "(90)12(91)34",
+                    "211232 411131 214121 112232 411131 412121 131123 313121 2331112",
+                    "(90)12(91)34",
+                    "hand-computed: start C, FNC1, 90, 12, FNC1 (not GS), 91, 34, check 48; the "
+                    "same as zint"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Code128, WidthDigitsBecomeBarsAndSpaces) {

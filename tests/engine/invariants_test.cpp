@@ -57,10 +57,11 @@ Alphabet ValidTextsOf(TBarcodeType typ, bool checksum) {
     case bcCode128:
       return {Range(0, 255), 40};
     case bcGS1_128:
-      // A batch number: GS1 character set 82 but the brackets, 1 to 20 of them.
+      // Company internal information, which needs no other AI: GS1 character set 82 but the
+      // brackets, 1 to 20 of them.
       return {Range('!', '"') + Range('%', '\'') + Range('*', '?') + Range('A', 'Z') + "_" +
                   Range('a', 'z'),
-              20, "(10)", 1};
+              20, "(90)", 1};
     default:
       return {digits, 40};  // the other numeric-only types take any length
   }

@@ -50,8 +50,8 @@ foreach(file ${absent})
 endforeach()
 
 # The public headers and nothing else: no encoder, GS1 table or rounding header.
-set(public bars.h catalogue.h chksum.h component.h encoding.h exceptions.h geometry.h
-  graphics.h gs1.h module_matrix.h)
+set(public bars.h catalogue.h chksum.h component.h digital_link.h encoding.h exceptions.h
+  geometry.h graphics.h gs1.h module_matrix.h)
 file(GLOB_RECURSE headers LIST_DIRECTORIES true RELATIVE ${prefix}/include ${prefix}/include/*)
 list(TRANSFORM public PREPEND barcode/ OUTPUT_VARIABLE expected)
 list(PREPEND expected barcode)

@@ -71,18 +71,19 @@ std::string MixedText(std::mt19937& rng) {
   return text;
 }
 
-// A batch or serial number, a GTIN with its digit, and a date, in random order.
+// A GTIN with its digit, and a batch or serial number, a weight and a date in random order: all
+// of them need the GTIN (GS1's requisite AIs), which comes first or after one of the others.
 std::string Gs1Text(std::mt19937& rng) {
-  static const char* const kElements[] = {"(01)09501101530003", "(17)250101", "(3103)001250",
-                                          "(10)AB-12",          "(21)x7Y9z",  "(10)123456",
-                                          "(21)a1b2c3d4"};
-  std::uniform_int_distribution<int> count(1, 4), pick(0, 6);
+  static const char* const kElements[] = {"(17)250101", "(3103)001250", "(10)AB-12",
+                                          "(21)x7Y9z",  "(10)123456",   "(21)a1b2c3d4"};
+  std::uniform_int_distribution<int> count(0, 3), pick(0, 5), gtinAt(0, 1);
   std::string text;
   for (int n = count(rng); n > 0; --n) {
     const std::string element = kElements[pick(rng)];
     if (text.find(element.substr(0, element.find(')') + 1)) == std::string::npos) text += element;
   }
-  return text;
+  const std::size_t at = gtinAt(rng) == 0 ? 0 : text.find('(', 1);
+  return text.insert(at == std::string::npos ? text.size() : at, "(01)09501101530003");
 }
 
 TEST(ZintCode128, OursIsNeverWider) {

@@ -227,10 +227,14 @@ constexpr Gs1Field kGs1Fields[] = {{"01", 14},  {"00", 18}, {"17", 6},
 const std::string kGs1Set82 =
     Ascii('!', '"') + Ascii('%', '\'') + Ascii('*', '?') + Ascii('A', 'Z') + "_" + Ascii('a', 'z');
 
+// The GTIN is always among them: every other field but the SSCC needs it (GS1's requisite AIs).
 std::string MakeGs1(std::mt19937& rng, bool) {
-  std::vector<Gs1Field> fields(std::begin(kGs1Fields), std::end(kGs1Fields));
+  std::vector<Gs1Field> fields(std::begin(kGs1Fields) + 1, std::end(kGs1Fields));
   std::shuffle(fields.begin(), fields.end(), rng);
-  fields.resize(std::uniform_int_distribution<std::size_t>(1, 3)(rng));
+  fields.resize(std::uniform_int_distribution<std::size_t>(0, 2)(rng));
+  fields.insert(fields.begin() + std::uniform_int_distribution<std::ptrdiff_t>(
+                                     0, static_cast<std::ptrdiff_t>(fields.size()))(rng),
+                kGs1Fields[0]);
   std::string text;
   for (const Gs1Field& f : fields) {
     std::string value;
