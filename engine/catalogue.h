@@ -185,7 +185,8 @@ inline constexpr std::array<TBCdata, kBarcodeTypeCount> BCdata = [] {
       {bcGS1_128, "GS1-128", "CodeGS1_128", false, 0, 0,
        EncodeGS1_128, S::None, any, kUnlisted, kNoAddOn, 0, 10, 10, kOther, kLinear,
        {F::Code128, "]C1", 0, kFnc1},
-       "takes Application Identifier data in brackets and checks it against the GS1 rules"},
+       "takes Application Identifier data in brackets, or a GS1 Digital Link URI, and checks "
+       "it against the GS1 rules"},
       {bcQRCode, "QR Code", "QRCode", false, 0, 0,
        EncodeQRCodeSymbol, S::None, any, kUnlisted, kNoAddOn, 0, 4, 4, kOther, kMatrix,
        {F::QrCode, "]Q1", 0, kNoFnc1},
@@ -196,6 +197,14 @@ inline constexpr std::array<TBCdata, kBarcodeTypeCount> BCdata = [] {
        {F::DataMatrix, "]d1", 0, kNoFnc1},
        "is two-dimensional: UTF-8 text as for QR Code in the smallest symbol of the shape "
        "asked"},
+      {bcGS1DataMatrix, "GS1 DataMatrix", "GS1DataMatrix", false, 0, 0,
+       EncodeGS1DataMatrixSymbol, S::None, any, kUnlisted, kNoAddOn, 0, 1, 1, kOther, kMatrix,
+       {F::DataMatrix, "]d2", 0, kFnc1},
+       "is Data Matrix with FNC1 first, from GS1 data as GS1-128 takes it"},
+      {bcGS1QRCode, "GS1 QR Code", "GS1QRCode", false, 0, 0,
+       EncodeGS1QRCodeSymbol, S::None, any, kUnlisted, kNoAddOn, 0, 4, 4, kOther, kMatrix,
+       {F::QrCode, "]Q3", 0, kFnc1},
+       "is QR Code with FNC1 first, likewise"},
       // clang-format on
   }};
 }();

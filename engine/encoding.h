@@ -41,10 +41,12 @@ enum TBarcodeType : std::uint8_t {
   bcCodeEAN128B,
   bcCodeEAN128C,
   // Types added after the first 23: their ordinals follow, so stored ordinals keep their meaning.
-  bcCode128,     // Code 128 with the code sets chosen for the shortest symbol
-  bcGS1_128,     // GS1-128 from bracketed Application Identifier data
-  bcQRCode,      // QR Code Model 2, two-dimensional
-  bcDataMatrix,  // Data Matrix ECC 200, two-dimensional
+  bcCode128,        // Code 128 with the code sets chosen for the shortest symbol
+  bcGS1_128,        // GS1-128 from bracketed Application Identifier data
+  bcQRCode,         // QR Code Model 2, two-dimensional
+  bcDataMatrix,     // Data Matrix ECC 200, two-dimensional
+  bcGS1DataMatrix,  // Data Matrix with FNC1 first, from bracketed AI data or a Digital Link URI
+  bcGS1QRCode,      // QR Code with FNC1 first, likewise
   // A new type goes here, before the count, and gets its catalogue row.
   bcTypeCount  // not a type: the number of types
 };
@@ -68,7 +70,8 @@ inline constexpr std::int32_t kEciAuto = -1;  // Text is UTF-8: as ISO/IEC 8859-
                                               // an ECI when they suffice, else under ECI 26
 inline constexpr std::int32_t kEciNone = -2;  // Text's bytes as they are, without an ECI
 
-// Settings of the two-dimensional types; the linear types ignore them.
+// Settings of the two-dimensional types and of the GS1 checks; the types they do not concern
+// ignore them.
 struct TSymbolOptions {
   TQrEcc QrEcc = TQrEcc::M;    // QR: the least level, raised while the data fit the same version
   bool QrEccFixed = false;     // QR: keep QrEcc exactly
@@ -79,6 +82,9 @@ struct TSymbolOptions {
   std::int32_t DmRows = 0;              // Data Matrix: both set pin the size, rows x columns
   std::int32_t DmColumns = 0;
   std::int32_t Eci = kEciAuto;  // the character set's ECI designator, kEciAuto or kEciNone
+  // GS1 types: each AI's requisite AIs must be in the same data; off for a label whose other
+  // symbols carry them.
+  bool Gs1RequisiteCheck = true;
   friend bool operator==(const TSymbolOptions&, const TSymbolOptions&) = default;
 };
 
@@ -170,7 +176,8 @@ TSymbol EncodeCode39Ext(const TEncodeRequest& request);
 TSymbol EncodeCode128(const TEncodeRequest& request);
 // Code 128 in the fewest symbol characters, any byte 0..255; Text is never rewritten.
 TSymbol EncodeCode128Auto(const TEncodeRequest& request);
-// GS1-128 from bracketed AI data such as "(01)09501101530003(10)AB-123"; Text is kept.
+// GS1-128 from bracketed AI data such as "(01)09501101530003(10)AB-123", or a GS1 Digital Link
+// URI; Text is kept.
 TSymbol EncodeGS1_128(const TEncodeRequest& request);
 TSymbol EncodeCode93(const TEncodeRequest& request);
 TSymbol EncodeCode93Ext(const TEncodeRequest& request);
@@ -187,6 +194,9 @@ TSymbol EncodeSupp5(const TEncodeRequest& request);
 // The two-dimensional types, from Text and request.Options; their symbols are module matrices.
 TSymbol EncodeQRCodeSymbol(const TEncodeRequest& request);
 TSymbol EncodeDataMatrixSymbol(const TEncodeRequest& request);
+// The same with FNC1 first, from GS1 data as GS1-128 takes it; ECI is not for them.
+TSymbol EncodeGS1QRCodeSymbol(const TEncodeRequest& request);
+TSymbol EncodeGS1DataMatrixSymbol(const TEncodeRequest& request);
 
 // The gap and the add-on symbol of `digits` (2 or 5 digits, already checked) that follow an
 // EAN-13, UPC-A or UPC-E symbol and are read with it.

@@ -5,19 +5,19 @@
 
 #include "code128_shortest.h"
 #include "encoding.h"
-#include "gs1.h"
+#include "gs1_input.h"
 
 namespace bars {
 
 TSymbol EncodeGS1_128(const TEncodeRequest& request) {
-  std::string elements = gs1::ElementString(gs1::ParseBracketed(request.Text));
+  TGs1Input input = ParseGs1Input(request, "GS1-128", true);
   std::vector<int> data{code128::kFnc1Data};
-  for (char c : elements) {
+  for (char c : input.ElementString) {
     data.push_back(c == gs1::kSeparator ? code128::kFnc1Data : static_cast<unsigned char>(c));
   }
   TSymbol symbol = LinearSymbol(code128::PatternOfValues(code128::ShortestValues(data)),
-                                std::string(request.Text));
-  symbol.Data = std::move(elements);
+                                std::move(input.HumanReadable));
+  symbol.Data = std::move(input.ElementString);
   return symbol;
 }
 

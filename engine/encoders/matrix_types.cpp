@@ -1,6 +1,7 @@
-// QR Code and Data Matrix as barcode types: the barcode's options handed to the encoders of
-// engine/matrix, and what their symbols carry.
+// QR Code and Data Matrix as barcode types, plain and with GS1 data: the barcode's options
+// handed to the encoders of engine/matrix, and what their symbols carry.
 #include "encoding.h"
+#include "gs1_input.h"
 #include "matrix/data_matrix.h"
 #include "matrix/eci.h"
 #include "matrix/qr_code.h"
@@ -24,19 +25,50 @@ TSymbol MatrixSymbol(TModuleMatrix matrix, const TEncodeRequest& request, matrix
   return symbol;
 }
 
-}  // namespace
-
-TSymbol EncodeQRCodeSymbol(const TEncodeRequest& request) {
+matrix::TQrOptions QrOptions(const TEncodeRequest& request, std::int32_t eci) {
   const TSymbolOptions& options = *request.Options;
-  matrix::TEciData data = CarriedBytes(request, "QR Code");
   matrix::TQrOptions qr;
   qr.Ecc = options.QrEcc;
   qr.EccFixed = options.QrEccFixed;
   qr.Version = options.QrVersion;
   qr.Mask = options.QrMask;
-  qr.Eci = data.Eci;
+  qr.Eci = eci;
   qr.ClassName = request.ClassName;
-  matrix::TQrSymbol made = matrix::EncodeQrCode(data.Bytes, qr);
+  return qr;
+}
+
+matrix::TDmOptions DmOptions(const TEncodeRequest& request, std::int32_t eci) {
+  const TSymbolOptions& options = *request.Options;
+  matrix::TDmOptions dm;
+  dm.Shape = static_cast<matrix::TDmShape>(options.DmShape);
+  dm.Dmre = options.Dmre;
+  dm.Rows = options.DmRows;
+  dm.Columns = options.DmColumns;
+  dm.Eci = eci;
+  dm.ClassName = request.ClassName;
+  return dm;
+}
+
+// GS1 data carry no ECI: one asked for is handed on for the encoder to refuse.
+std::int32_t Gs1Eci(const TEncodeRequest& request) {
+  return request.Options->Eci == kEciAuto ? kEciNone : request.Options->Eci;
+}
+
+// A matrix symbol of GS1 data: the element string as a reader returns it, the bracketed form
+// printed.
+TSymbol Gs1MatrixSymbol(TModuleMatrix matrix, TGs1Input input) {
+  TSymbol symbol;
+  symbol.Matrix = std::move(matrix);
+  symbol.Data = std::move(input.ElementString);
+  symbol.HumanReadable = std::move(input.HumanReadable);
+  return symbol;
+}
+
+}  // namespace
+
+TSymbol EncodeQRCodeSymbol(const TEncodeRequest& request) {
+  matrix::TEciData data = CarriedBytes(request, "QR Code");
+  matrix::TQrSymbol made = matrix::EncodeQrCode(data.Bytes, QrOptions(request, data.Eci));
   const bool eci = data.Eci != kEciNone;
   TSymbol symbol = MatrixSymbol(std::move(made.Matrix), request, std::move(data));
   // ISO/IEC 15424: modifier 2 when an ECI is in the data.
@@ -46,20 +78,30 @@ TSymbol EncodeQRCodeSymbol(const TEncodeRequest& request) {
 }
 
 TSymbol EncodeDataMatrixSymbol(const TEncodeRequest& request) {
-  const TSymbolOptions& options = *request.Options;
   matrix::TEciData data = CarriedBytes(request, "Data Matrix");
-  matrix::TDmOptions dm;
-  dm.Shape = static_cast<matrix::TDmShape>(options.DmShape);
-  dm.Dmre = options.Dmre;
-  dm.Rows = options.DmRows;
-  dm.Columns = options.DmColumns;
-  dm.Eci = data.Eci;
-  dm.ClassName = request.ClassName;
-  matrix::TDmSymbol made = matrix::EncodeDataMatrix(data.Bytes, dm);
+  matrix::TDmSymbol made = matrix::EncodeDataMatrix(data.Bytes, DmOptions(request, data.Eci));
   const bool eci = data.Eci != kEciNone;
   TSymbol symbol = MatrixSymbol(std::move(made.Matrix), request, std::move(data));
   if (eci) symbol.SymbologyId = "]d4";
   return symbol;
+}
+
+TSymbol EncodeGS1QRCodeSymbol(const TEncodeRequest& request) {
+  TGs1Input input = ParseGs1Input(request, "GS1 QR Code", false);
+  matrix::TQrOptions qr = QrOptions(request, Gs1Eci(request));
+  qr.Gs1 = true;
+  matrix::TQrSymbol made = matrix::EncodeQrCode(input.ElementString, qr);
+  TSymbol symbol = Gs1MatrixSymbol(std::move(made.Matrix), std::move(input));
+  symbol.Qr = TQrFacts{made.Version, made.Ecc, made.Mask};
+  return symbol;
+}
+
+TSymbol EncodeGS1DataMatrixSymbol(const TEncodeRequest& request) {
+  TGs1Input input = ParseGs1Input(request, "GS1 DataMatrix", false);
+  matrix::TDmOptions dm = DmOptions(request, Gs1Eci(request));
+  dm.Gs1 = true;
+  matrix::TDmSymbol made = matrix::EncodeDataMatrix(input.ElementString, dm);
+  return Gs1MatrixSymbol(std::move(made.Matrix), std::move(input));
 }
 
 }  // namespace bars
