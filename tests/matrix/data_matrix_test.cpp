@@ -93,6 +93,7 @@ struct TKind {
   std::vector<std::string> Pieces;
   std::int32_t Eci = kEciAuto;
   bool Gs1 = false;
+  int (*Fill)(int dataCodewords) = nullptr;  // the longest text of the kind a size holds
 };
 
 std::vector<std::string> Singles(std::string_view chars) {
@@ -101,20 +102,22 @@ std::vector<std::string> Singles(std::string_view chars) {
   return pieces;
 }
 
-std::vector<std::string> AllBytes() {
+std::vector<std::string> Bytes(int first) {
   std::vector<std::string> pieces;
-  for (int c = 0; c < 256; ++c) pieces.emplace_back(1, static_cast<char>(c));
+  for (int c = first; c < 256; ++c) pieces.emplace_back(1, static_cast<char>(c));
   return pieces;
 }
 
 const TKind kKinds[] = {
-    {"digits", Singles("0123456789")},
+    {"digits", Singles("0123456789"), kEciAuto, false, [](int codewords) { return 2 * codewords; }},
     {"C40", Singles("ABCXYZ0189 ")},
     {"Text", Singles("abcxyz0189 ")},
     {"X12", Singles("ABZ09*>\r ")},
     {"EDIFACT", Singles("@AZ:;<=>?^09 .-/")},
     {"shifts", Singles("AB12ab!#\x01~\x7F\xC1\xE9 "), kEciNone},
-    {"bytes", AllBytes(), kEciNone},
+    {"bytes", Bytes(0), kEciNone},
+    // Base 256: latch and length, "to the end" (0) when the length would take two codewords.
+    {"upper bytes", Bytes(128), kEciNone, false, [](int codewords) { return codewords - 2; }},
     {"UTF-8", {"a", "Z", "1", " ", "\xE2\x82\xAC", "\xC3\x9F", "\xCE\xB1"}},
     {"GS1", Singles("0123456789ABZ-\x1D"), kEciAuto, true},
 };
@@ -142,6 +145,9 @@ TEST(DataMatrixReadBack, RandomDataFillsEverySize) {
         } catch (const Exception&) {
           fails = middle;
         }
+      }
+      if (kind.Fill) {
+        EXPECT_EQ(fits, kind.Fill(size.DataCodewords)) << kind.Name << " " << int{size.Rows};
       }
       for (int count = fits; count >= 0 && count > fits - 3; --count) {
         const std::string data = text(count);
@@ -280,6 +286,43 @@ TEST(DataMatrixMinimal, NoEncodationFitsASmallerSize) {
   }
   EXPECT_GT(compared, 1000);
 }
+
+// Inputs whose smallest square needs one of the special endings, or that peers get wrong:
+// each must come out at this size and read back.
+struct TSized {
+  const char* Name;
+  std::string_view Text;
+  int Size;  // square
+  const char* Why;
+};
+
+const TSized kSized[] = {
+    {"TextThenImpliedUnlatch", "!!1a1a1a!", 14,
+     "Text, then the last codeword read as ASCII without an unlatch (libzint 2.11: 16x16)"},
+    {"X12ThenImpliedUnlatch", "***1A*C1A11", 14,
+     "X12 likewise, ending in a digit pair (libzint: 16x16)"},
+    {"EdifactThenAscii", "!!!!!!!!a", 14,
+     "EDIFACT, two codewords left are ASCII without an unlatch"},
+    {"EdifactEndsFull", "a!!!!!!A1", 14, "EDIFACT ending on a quadruple, no unlatch"},
+    {"ZintFastError520", "a1.1AA-B1!>A1BB.>A", 18, "libzint 2.11 FAST_MODE: Error 520"},
+    {"ZintFastError520b", "aAAA!AB1*-!*-*!!.-", 18, "libzint 2.11 FAST_MODE: Error 520"},
+    {"ZintFastLarger", "BA!!A!BBa", 14, "libzint 2.11 FAST_MODE: 16x16"},
+    {"ZintFastLargerB", "*-A.>-*.a", 14, "libzint 2.11 FAST_MODE: 16x16"},
+    {"ZxingWriterDash", "A*A*>BBB->*B>B1>*", 18, "ZXing-C++ 1.4 writer: Illegal character: 0x2d"},
+};
+
+class DataMatrixSized : public ::testing::TestWithParam<TSized> {};
+
+TEST_P(DataMatrixSized, EncodesSmallestAndReadsBack) {
+  const TSized& c = GetParam();
+  const TDmSymbol symbol = EncodeDataMatrix(c.Text, {});
+  EXPECT_EQ(symbol.Matrix.Rows(), c.Size) << c.Why;
+  const ZXing::Result read = test::ReadMatrix(symbol.Matrix, ZXing::BarcodeFormat::DataMatrix, 2);
+  EXPECT_EQ(read.text(), c.Text) << c.Why;
+}
+
+INSTANTIATE_TEST_SUITE_P(Endings, DataMatrixSized, ::testing::ValuesIn(kSized),
+                         [](const auto& info) { return std::string(info.param.Name); });
 
 // The shape and size choice: squares by default, the smallest area for Any (a square on a tie).
 struct TChoice {
