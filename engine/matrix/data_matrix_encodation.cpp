@@ -72,12 +72,6 @@ bool TEncodation::DigitPair(int position) const {
   return position + 1 < n_ && IsDigit(data_[position]) && IsDigit(data_[position + 1]);
 }
 
-void TEncodation::Relax(std::int32_t to, std::int32_t cost, std::int32_t from, EHow how) {
-  TLink& link = links_[static_cast<std::size_t>(to)];
-  // On a tie the later step wins: digit pairs then form from the left.
-  if (cost <= link.Cost) link = {cost, from, how};
-}
-
 void TEncodation::Search() {
   links_.assign(static_cast<std::size_t>(n_ + 1) * kStates, TLink{kInf, -1, EHow::Start});
   links_[kAscii].Cost = CodewordCost(static_cast<int>(prefix_.size()));

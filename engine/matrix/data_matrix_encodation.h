@@ -66,7 +66,11 @@ class TEncodation {
   };
 
   void Search();
-  void Relax(std::int32_t to, std::int32_t cost, std::int32_t from, EHow how);
+  void Relax(std::int32_t to, std::int32_t cost, std::int32_t from, EHow how) {
+    // On a tie the later step wins: digit pairs then form from the left.
+    TLink& link = links_[static_cast<std::size_t>(to)];
+    if (cost <= link.Cost) link = {cost, from, how};
+  }
   void ChooseEnds();
   const TLink& At(int position, int state) const {
     return links_[static_cast<std::size_t>(position * kStates + state)];
