@@ -304,6 +304,19 @@ TEST_P(DataMatrixSized, EncodesSmallestAndReadsBack) {
 INSTANTIATE_TEST_SUITE_P(Endings, DataMatrixSized, ::testing::ValuesIn(kSized),
                          [](const auto& info) { return std::string(info.param.Name); });
 
+// ECI designators in one, two and three codewords, at each boundary, read back by ZXing-C++
+// as "\" and six digits before the data.
+TEST(DataMatrixEci, DesignatorsReadBack) {
+  for (const char* eci : {"000003", "000126", "000127", "016382", "016383", "999999"}) {
+    TDmOptions options;
+    options.Eci = std::stoi(eci);
+    const ZXing::Result read = test::ReadMatrix(EncodeDataMatrix("AB\xE9", options).Matrix,
+                                                ZXing::BarcodeFormat::DataMatrix, 2);
+    const ZXing::ByteArray bytes = read.bytesECI();
+    EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "]d4\\" + std::string(eci) + "AB\xE9");
+  }
+}
+
 // The shape and size choice: squares by default, the smallest area for Any (a square on a tie).
 struct TChoice {
   int Digits;
