@@ -107,6 +107,10 @@ TEST(DataMatrixReadBack, RandomDataFillsEverySize) {
   std::mt19937 rng(16022);
   for (const dm::TDmSize& size : dm::kSizes) {
     for (const TKind& kind : kKinds) {
+      // The sizes above 300 codewords take every third kind in turn: each kind still meets
+      // two or three of them, and the test stays quick under the sanitizers.
+      if (size.DataCodewords > 300 && (&size - dm::kSizes.data() + (&kind - kKinds)) % 3 != 0)
+        continue;
       TDmOptions options;
       options.Rows = size.Rows, options.Columns = size.Columns;
       options.Eci = kind.Eci, options.Gs1 = kind.Gs1;
