@@ -359,10 +359,15 @@ const TReject kRejects[] = {
      "TBarcode: Data Matrix 13x13 is not a symbol size"},
     {"RowsAlone", "1", {.Rows = 12}, "TBarcode: Data Matrix 12x0 is not a symbol size"},
     {"TooLong",
-     std::string(3117, '1'),
+     std::string(2400, 'A'),
      {},
-     "TBarcode: Data Matrix Text is too long: it needs 1559 data codewords, the largest symbol, "
+     "TBarcode: Data Matrix Text is too long: it needs 1601 data codewords, the largest symbol, "
      "144x144, holds 1558"},
+    {"FarTooLong",
+     std::string(3117, '1'),
+     {.Shape = TDmShape::Rectangle},
+     "TBarcode: Data Matrix Text is too long: 3117 bytes, more than any symbol holds (144x144: "
+     "3116 digits)"},
     {"TooLongForARectangle",
      std::string(99, '1'),
      {.Shape = TDmShape::Rectangle},
