@@ -85,6 +85,13 @@ TDmSymbol EncodeDataMatrix(std::string_view text, const TDmOptions& options) {
     data = ApplyEci(text, options.Eci, options.ClassName, "Data Matrix");
   }
 
+  // Two digits a codeword is the most any encodation packs: longer texts need no search.
+  const std::size_t most = 2 * std::size_t{kSizes[dm::kLargestSquare].DataCodewords};
+  if (data.Bytes.size() > most) {
+    throw Exception(prefix + "Text is too long: " + std::to_string(data.Bytes.size()) +
+                    " bytes, more than any symbol holds (144x144: " + std::to_string(most) +
+                    " digits)");
+  }
   const dm::TEncodation encodation(data.Bytes, options.Gs1, data.Eci);
   const int needed = encodation.Needed();
   const TDmSize* size = pinned ? pinned : Smallest(options, needed);

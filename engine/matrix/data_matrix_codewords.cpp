@@ -182,9 +182,6 @@ void TEncodation::WritePath(const TEnd& end, int capacity, std::vector<std::uint
     case EEnd::Base256:
       WriteBase256(endPosition, n_ - endPosition, used + 2 + (n_ - endPosition) == room, out);
       break;
-    case EEnd::PairWithShift1:
-      triples.Add(0);
-      break;
   }
   if (out.size() > room) BARS_ASSERTION_FAILED("Data Matrix codewords exceed the symbol");
   AppendPads(out, room);
@@ -211,13 +208,8 @@ void TEncodation::WriteBase256(int start, int length, bool toTheEnd,
 std::vector<std::uint8_t> TEncodation::Codewords(int capacity) const {
   std::vector<std::uint8_t> out;
   out.reserve(static_cast<std::size_t>(capacity));
-  if (capacity >= best_.Total) {
-    WritePath(best_, capacity, out);
-  } else if (capacity == filling_.Total) {
-    WritePath(filling_, capacity, out);
-  } else {
-    BARS_ASSERTION_FAILED("Data Matrix data does not fit the symbol");
-  }
+  if (capacity < best_.Total) BARS_ASSERTION_FAILED("Data Matrix data does not fit the symbol");
+  WritePath(best_, capacity, out);
   return out;
 }
 

@@ -72,12 +72,6 @@ bool TEncodation::DigitPair(int position) const {
   return position + 1 < n_ && IsDigit(data_[position]) && IsDigit(data_[position + 1]);
 }
 
-void TEncodation::Relax(std::int32_t to, std::int32_t cost, std::int32_t from, EHow how) {
-  TLink& link = links_[static_cast<std::size_t>(to)];
-  // On a tie the later step wins: digit pairs then form from the left.
-  if (cost <= link.Cost) link = {cost, from, how};
-}
-
 void TEncodation::Search() {
   links_.assign(static_cast<std::size_t>(n_ + 1) * kStates, TLink{kInf, -1, EHow::Start});
   links_[kAscii].Cost = CodewordCost(static_cast<int>(prefix_.size()));
@@ -159,16 +153,15 @@ void TEncodation::Search() {
   }
 }
 
-// The endings of ISO/IEC 16022:2006 5.2.5.2, 5.2.7.2, 5.2.8.2 and 5.2.9. All but one hold in
-// any symbol with at least their total: there an unlatch that does not fit is one a reader
-// assumes (one codeword left after a triple, two or fewer after a quadruple), and a Base 256
-// segment to the end whose two-codeword length does not fit fills the symbol, so its length
-// may be 0 ("to the end"). The exception is a triple padded with Shift 1, which the standard
-// allows only when its two codewords are the symbol's last: `filling_`. It can only win by
-// one codeword, in the symbol it fills exactly: unlatching at the last boundary where both a
-// triple and a character end, then ASCII, costs at most one more (each character that keeps
-// a triple unfinished costs no more in ASCII than in thirds of C40), so every larger symbol
-// is served by `best_`.
+// The endings of ISO/IEC 16022:2006 5.2.5.2, 5.2.7.2, 5.2.8.2 and 5.2.9, each holding in every
+// symbol with at least its total: an unlatch that does not fit is one a reader assumes (one
+// codeword left after a triple, two or fewer after a quadruple), and a Base 256 segment to the
+// end whose two-codeword length does not fit fills the symbol, so its length may be 0 ("to the
+// end"). The one ending that holds only in a symbol it fills exactly, two C40/Text values
+// padded with Shift 1 in the last two codewords, never saves a codeword: the segment's
+// shortest prefix whose values leave 2 over 3 (one shifted character, two basic ones, or
+// either after characters of 3 values) costs no more in ASCII before the latch, and the rest
+// then ends on a triple boundary.
 void TEncodation::ChooseEnds() {
   asciiTail_.assign(static_cast<std::size_t>(n_ + 1), 0);
   for (int i = n_ - 1; i >= 0; --i) {
@@ -200,14 +193,7 @@ void TEncodation::ChooseEnds() {
     consider(EEnd::Base256, s * kStates + kAscii,
              At(s, kAscii).Cost + CodewordCost(2 + n_ - s) + 1);
 
-  filling_ = {EEnd::PairWithShift1, -1, kInf};
-  for (int mode : {kC40, kText}) {
-    const std::int32_t total = At(n_, mode + 2).Cost + CodewordCost(2);
-    if (total < filling_.Total) filling_ = {EEnd::PairWithShift1, last + mode + 2, total};
-  }
   best_.Total /= kCodeword;
-  filling_.Total = filling_.Total >= kInf ? kInf : filling_.Total / kCodeword;
-  needed_ = best_.Total < filling_.Total ? best_.Total : filling_.Total;
 }
 
 }  // namespace bars::matrix::dm

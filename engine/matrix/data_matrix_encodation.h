@@ -17,12 +17,13 @@ class TEncodation {
 
   // The fewest data codewords any symbol needs: every symbol holding at least this many data
   // codewords holds the text.
-  int Needed() const noexcept { return needed_; }
+  int Needed() const noexcept { return best_.Total; }
 
   // The `capacity` data codewords (capacity >= Needed()) of the symbol: the shortest
   // encodation, ended as the space left allows, then the pads.
   std::vector<std::uint8_t> Codewords(int capacity) const;
 
+ private:
   // The DP's states at each position: ASCII, then C40, Text and X12 with 0..2 values of an
   // unfinished triple, then EDIFACT with 0..3 values of an unfinished quadruple.
   enum EState : std::uint8_t {
@@ -51,13 +52,12 @@ class TEncodation {
   };
   // The ways the data can end (see Codewords), each after the state in `State`.
   enum class EEnd : std::uint8_t {
-    Ascii,           // in ASCII: pads follow
-    Triplet,         // C40/Text/X12 at a triple boundary: unlatch unless full
-    TripletAscii,    // C40/Text/X12 at a triple boundary, one ASCII codeword of data left
-    Edifact,         // EDIFACT at a quadruple boundary: unlatch unless 2 or fewer are left
-    EdifactAscii,    // the same with 1 or 2 ASCII codewords of data left
-    Base256,         // a Base 256 segment to the end of the data
-    PairWithShift1,  // C40/Text with 2 values of a triple: a Shift 1 fills it, symbol full
+    Ascii,         // in ASCII: pads follow
+    Triplet,       // C40/Text/X12 at a triple boundary: unlatch unless full
+    TripletAscii,  // C40/Text/X12 at a triple boundary, one ASCII codeword of data left
+    Edifact,       // EDIFACT at a quadruple boundary: unlatch unless 2 or fewer are left
+    EdifactAscii,  // the same with 1 or 2 ASCII codewords of data left
+    Base256,       // a Base 256 segment to the end of the data
   };
   struct TEnd {
     EEnd Kind;
@@ -65,9 +65,12 @@ class TEncodation {
     std::int32_t Total;  // the data codewords it takes
   };
 
- private:
   void Search();
-  void Relax(std::int32_t to, std::int32_t cost, std::int32_t from, EHow how);
+  void Relax(std::int32_t to, std::int32_t cost, std::int32_t from, EHow how) {
+    // On a tie the later step wins: digit pairs then form from the left.
+    TLink& link = links_[static_cast<std::size_t>(to)];
+    if (cost <= link.Cost) link = {cost, from, how};
+  }
   void ChooseEnds();
   const TLink& At(int position, int state) const {
     return links_[static_cast<std::size_t>(position * kStates + state)];
@@ -89,9 +92,7 @@ class TEncodation {
   std::vector<std::uint8_t> prefix_;     // FNC1 or the ECI, in ASCII before the data
   std::vector<TLink> links_;             // (n + 1) x kStates
   std::vector<std::int32_t> asciiTail_;  // fewest ASCII codewords for data_[i..]
-  TEnd best_{};     // the fewest codewords with an ending that allows any larger symbol
-  TEnd filling_{};  // a Shift 1 padded triple, valid only when it fills the symbol exactly
-  int needed_ = 0;
+  TEnd best_{};                          // the fewest codewords and the ending they take
 };
 
 }  // namespace bars::matrix::dm

@@ -3,6 +3,7 @@
 #include "data_matrix_layout.h"
 
 #include <array>
+#include <mutex>
 #include <vector>
 
 #include "exceptions.h"
@@ -34,18 +35,22 @@ std::vector<std::uint8_t> WithErrorCorrection(const TDmSize& size,
   return all;
 }
 
+// Where a module's colour comes from: always dark, always light, or bit (codeword * 8 + bit,
+// bit 0 the most significant) of the symbol's codewords.
+using TSource = std::uint16_t;
+constexpr TSource kDark = 0xFFFF, kLight = 0xFFFE, kUnset = 0xFFFD;
+static_assert(kSizes[kLargestSquare].TotalCodewords() * 8 < kUnset);
+
 // The placement of Annex F over the mapping matrix (the data regions without their finders):
 // codewords go in an L-shaped "utah" of 8 modules along diagonals, with four special corner
 // shapes, wrapping at the edges.
 class TPlacement {
  public:
-  TPlacement(int rows, int columns, const std::vector<std::uint8_t>& codewords)
-      : rows_(rows),
-        columns_(columns),
-        codewords_(codewords),
-        grid_(static_cast<std::size_t>(rows * columns), kUnset) {}
+  TPlacement(int rows, int columns)
+      : rows_(rows), columns_(columns), grid_(static_cast<std::size_t>(rows * columns), kUnset) {}
 
-  std::vector<std::uint8_t> Place() {
+  // Each module's source, codewords in order.
+  std::vector<TSource> Place(int codewords) {
     int r = 4, c = 0;
     do {
       if (r == rows_ && c == 0) Corner(kCorner1);
@@ -66,15 +71,14 @@ class TPlacement {
     // Sizes whose area leaves four modules over fill the bottom right corner with a fixed
     // pattern: dark on its diagonal.
     if (Unset(rows_ - 1, columns_ - 1)) {
-      Set(rows_ - 1, columns_ - 1, true), Set(rows_ - 2, columns_ - 2, true);
-      Set(rows_ - 1, columns_ - 2, false), Set(rows_ - 2, columns_ - 1, false);
+      Set(rows_ - 1, columns_ - 1, kDark), Set(rows_ - 2, columns_ - 2, kDark);
+      Set(rows_ - 1, columns_ - 2, kLight), Set(rows_ - 2, columns_ - 1, kLight);
     }
-    if (next_ != codewords_.size()) BARS_ASSERTION_FAILED("Data Matrix placement incomplete");
+    if (next_ != codewords) BARS_ASSERTION_FAILED("Data Matrix placement incomplete");
     return std::move(grid_);
   }
 
  private:
-  static constexpr std::uint8_t kUnset = 2;
   // The corner shapes: (row, column) of bits 1 (most significant) to 8, negative counts from
   // the far edge.
   using TShape = std::array<std::array<int, 2>, 8>;
@@ -88,7 +92,7 @@ class TPlacement {
       {{-1, 0}, {-1, -1}, {0, -3}, {0, -2}, {0, -1}, {1, -3}, {1, -2}, {1, -1}}};
 
   bool Unset(int r, int c) const { return grid_[Index(r, c)] == kUnset; }
-  void Set(int r, int c, bool dark) { grid_[Index(r, c)] = dark ? 1 : 0; }
+  void Set(int r, int c, TSource source) { grid_[Index(r, c)] = source; }
   std::size_t Index(int r, int c) const { return static_cast<std::size_t>(r * columns_ + c); }
 
   // Bit `bit` (1 most significant) of the current codeword at (r, c), wrapped into the matrix.
@@ -96,7 +100,7 @@ class TPlacement {
     if (r < 0) r += rows_, c += 4 - (rows_ + 4) % 8;
     if (c < 0) c += columns_, r += 4 - (columns_ + 4) % 8;
     if (r >= rows_) r -= rows_;
-    Set(r, c, (codewords_[next_] >> (8 - bit)) & 1);
+    Set(r, c, static_cast<TSource>(next_ * 8 + bit - 1));
   }
   void Utah(int r, int c) {
     Module(r - 2, c - 2, 1), Module(r - 2, c - 1, 2), Module(r - 1, c - 2, 3);
@@ -113,38 +117,64 @@ class TPlacement {
   }
 
   int rows_, columns_;
-  const std::vector<std::uint8_t>& codewords_;
-  std::vector<std::uint8_t> grid_;
-  std::size_t next_ = 0;
+  std::vector<TSource> grid_;
+  int next_ = 0;
 };
 
-}  // namespace
-
-TModuleMatrix LayOutSymbol(const TDmSize& size, std::span<const std::uint8_t> data) {
-  if (data.size() != size.DataCodewords) BARS_ASSERTION_FAILED("Data Matrix data codeword count");
-  const std::vector<std::uint8_t> codewords = WithErrorCorrection(size, data);
+// Every module of the symbol: each region framed by the solid L of its finder (left and
+// bottom) and its alternating timing pattern (top and right), the placement inside.
+std::vector<TSource> SymbolSources(const TDmSize& size) {
   const int mappingColumns = size.MappingColumns();
-  const std::vector<std::uint8_t> grid =
-      TPlacement(size.MappingRows(), mappingColumns, codewords).Place();
-
-  TModuleMatrix symbol(size.Rows, size.Columns);
+  const std::vector<TSource> placed =
+      TPlacement(size.MappingRows(), mappingColumns).Place(size.TotalCodewords());
+  std::vector<TSource> sources;
+  sources.reserve(static_cast<std::size_t>(size.Rows * size.Columns));
   const int regionHeight = size.RegionRows + 2, regionWidth = size.RegionColumns + 2;
   for (int row = 0; row < size.Rows; ++row) {
     const int inRow = row % regionHeight;
     const int mappingRow = row / regionHeight * size.RegionRows + inRow - 1;
     for (int column = 0; column < size.Columns; ++column) {
       const int inColumn = column % regionWidth;
-      bool dark;
       if (inColumn == 0 || inRow == regionHeight - 1) {
-        dark = true;  // the solid L of the finder, left and bottom
+        sources.push_back(kDark);
       } else if (inRow == 0) {
-        dark = inColumn % 2 == 0;  // the alternating timing pattern, top
+        sources.push_back(inColumn % 2 == 0 ? kDark : kLight);
       } else if (inColumn == regionWidth - 1) {
-        dark = inRow % 2 == 1;  // and right
+        sources.push_back(inRow % 2 == 1 ? kDark : kLight);
       } else {
         const int mappingColumn = column / regionWidth * size.RegionColumns + inColumn - 1;
-        dark = grid[static_cast<std::size_t>(mappingRow * mappingColumns + mappingColumn)] == 1;
+        sources.push_back(
+            placed[static_cast<std::size_t>(mappingRow * mappingColumns + mappingColumn)]);
       }
+    }
+  }
+  return sources;
+}
+
+// The sources of a size's modules, worked out on its first use.
+const std::vector<TSource>& CachedSources(const TDmSize& size) {
+  static std::array<std::once_flag, kSizes.size()> once;
+  static std::array<std::vector<TSource>, kSizes.size()> sources;
+  std::size_t index = 0;
+  while (index < kSizes.size() && &kSizes[index] != &size) ++index;
+  if (index == kSizes.size()) BARS_ASSERTION_FAILED("Data Matrix size outside the table");
+  std::call_once(once[index], [&] { sources[index] = SymbolSources(size); });
+  return sources[index];
+}
+
+}  // namespace
+
+TModuleMatrix LayOutSymbol(const TDmSize& size, std::span<const std::uint8_t> data) {
+  if (data.size() != size.DataCodewords) BARS_ASSERTION_FAILED("Data Matrix data codeword count");
+  const std::vector<std::uint8_t> codewords = WithErrorCorrection(size, data);
+  const std::vector<TSource>& sources = CachedSources(size);
+  TModuleMatrix symbol(size.Rows, size.Columns);
+  std::size_t i = 0;
+  for (int row = 0; row < size.Rows; ++row) {
+    for (int column = 0; column < size.Columns; ++column, ++i) {
+      const TSource source = sources[i];
+      const bool dark = source == kDark ||
+                        (source < kUnset && (codewords[source >> 3] >> (7 - (source & 7)) & 1));
       if (dark) symbol.Set(row, column, true);
     }
   }
