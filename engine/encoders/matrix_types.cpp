@@ -40,7 +40,7 @@ matrix::TQrOptions QrOptions(const TEncodeRequest& request, std::int32_t eci) {
 matrix::TDmOptions DmOptions(const TEncodeRequest& request, std::int32_t eci) {
   const TSymbolOptions& options = *request.Options;
   matrix::TDmOptions dm;
-  dm.Shape = static_cast<matrix::TDmShape>(options.DmShape);
+  dm.Shape = options.DmShape;
   dm.Dmre = options.Dmre;
   dm.Rows = options.DmRows;
   dm.Columns = options.DmColumns;

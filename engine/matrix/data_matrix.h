@@ -11,7 +11,8 @@
 
 namespace bars::matrix {
 
-enum class TDmShape : std::uint8_t { Square, Rectangle, Any };
+// The shapes asked for: the component's own (encoding.h).
+using bars::TDmShape;
 
 struct TDmOptions {
   TDmShape Shape = TDmShape::Square;  // Any: the smallest area, ties to the square
