@@ -83,10 +83,8 @@ TEST_P(EveryType, RandomValidTextsKeepThePatternInvariants) {
       std::string text = alphabet.prefix;
       for (std::size_t n = pickLength(rng); n > 0; --n) text += alphabet.chars[pickChar(rng)];
       TBarcode bc;
-      bc.SetTyp(Typ());
-      bc.SetChecksum(checksum);
+      test::Configure(bc, Typ(), checksum, text);
       bc.SetModul(pickModul(rng));
-      bc.SetText(text);
       SCOPED_TRACE(::testing::Message() << "Text <" << text << "> checksum " << checksum);
 
       const std::string first = bc.BuildPattern();

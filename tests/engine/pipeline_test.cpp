@@ -13,8 +13,7 @@ using test::MessageOf;
 
 TEST(BuildPattern, TrimsNumericTextSilentlyBeforeEncoding) {
   TBarcode bc;
-  bc.SetChecksum(true);
-  bc.SetText(" 400638133393 ");
+  test::Configure(bc, bcCodeEAN13, true, " 400638133393 ");
   ChangeCounter counter;
   counter.Attach(bc);
   bc.BuildPattern();
