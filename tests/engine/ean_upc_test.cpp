@@ -5,6 +5,7 @@
 
 #include "bars.h"
 #include "support/cases.h"
+#include "support/published_types.h"
 #include "support/test_support.h"
 
 namespace bars {
@@ -18,16 +19,6 @@ constexpr auto M10 = csmModulo10;
 
 constexpr const char* kEan13_1234567890128 =
     "505 1516 0805 1705 0625 3505 1525 05050 5152 7051 7150 6160 6061 5152 505";
-constexpr const char* kAllZeros13 =
-    "505 2605 2605 2605 2605 2605 2605 05050 7150 7150 7150 7150 7150 7150 505";
-// 4006381333931 (GS1 sample): leading 4 -> ABAABB; left 006381, right 333931.
-constexpr const char* kEan13_4006381333931 =
-    "505 2605 0517 0508 0805 2515 0616 05050 5350 5350 5350 7051 5350 6160 505";
-// 96385074 (GS1 EAN-8 sample).
-constexpr const char* kEan8_96385074 = "505 2506 0508 0805 0607 05050 5170 7150 5251 5071 505";
-// 036000291452 (GS1 UPC-A sample).
-constexpr const char* kUpcA_036000291452 =
-    "505 2605 0805 0508 2605 2605 2605 05050 6061 7051 6160 5071 5170 6061 505";
 
 INSTANTIATE_TEST_SUITE_P(
     EanUpcA, Encodes,
@@ -35,7 +26,7 @@ INSTANTIATE_TEST_SUITE_P(
                                  kEan13_1234567890128, kAsTyped, "worked example"},
                       GoldenCase{"Ean13Typed13", bcCodeEAN13, kOff, M10, "1234567890128",
                                  kEan13_1234567890128, kAsTyped, "worked example"},
-                      GoldenCase{"Ean13Empty", bcCodeEAN13, kOff, M10, "", kAllZeros13, kAsTyped,
+                      GoldenCase{"Ean13Empty", bcCodeEAN13, kOff, M10, "", kEan13AllZeros, kAsTyped,
                                  "worked example"},
                       GoldenCase{"Ean13Gs1", bcCodeEAN13, kOn, M10, "400638133393",
                                  kEan13_4006381333931, kAsTyped, "GS1 sample 4006381333931"},

@@ -1,7 +1,7 @@
 #pragma once
-// Every type as published, typed here and never read from the catalogue, so that the catalogue
-// and what shows it (the window's list, barcode-cli's names and warnings) are checked against
-// it. A new type adds its row.
+// Every type and a few symbols as published, typed here and never read from the engine, so that
+// the catalogue and what shows it (the window's list, barcode-cli's names, warnings and symbols)
+// are checked against them. A new type adds its row.
 
 #include <cstdint>
 
@@ -62,5 +62,16 @@ inline constexpr std::size_t kWindowListLength = 23;
 
 // After an attached add-on the quiet zone is 5 modules (GS1 General Specifications).
 inline constexpr int kQuietAfterAttachedAddOn = 5;
+
+// Published EAN/UPC symbols as pattern characters, blanks between the guards and digits
+// (test::Unspaced takes them out). 4006381333931, 96385074 and 036000291452 are GS1's samples.
+inline constexpr const char* kEan13_4006381333931 =
+    "505 2605 0517 0508 0805 2515 0616 05050 5350 5350 5350 7051 5350 6160 505";
+inline constexpr const char* kEan13AllZeros =
+    "505 2605 2605 2605 2605 2605 2605 05050 7150 7150 7150 7150 7150 7150 505";
+inline constexpr const char* kEan8_96385074 =
+    "505 2506 0508 0805 0607 05050 5170 7150 5251 5071 505";
+inline constexpr const char* kUpcA_036000291452 =
+    "505 2605 0805 0508 2605 2605 2605 05050 6061 7051 6160 5071 5170 6061 505";
 
 }  // namespace bars::test
