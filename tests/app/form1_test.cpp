@@ -99,7 +99,7 @@ TEST_F(FormTest, ListsThePublishedItemsInOrder) {
   for (std::size_t i = 0; i < bars::test::kWindowListLength; ++i)
     items << bars::test::kPublishedTypes[i].itemText;
   for (int i = 0; i < ComboBox1()->count(); ++i) listed << ComboBox1()->itemText(i);
-  EXPECT_EQ(listed, items);
+  EXPECT_EQ(listed.join(", ").toStdString(), items.join(", ").toStdString());
 }
 
 TEST_F(FormTest, TabVisitsTheSixControlsInLayoutOrder) {

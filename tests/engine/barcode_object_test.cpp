@@ -241,14 +241,14 @@ TEST(Catalogue, HoldsThePublishedFactsOfEveryType) {
     TBarcode bc;
     bc.SetTyp(p.typ);
     EXPECT_EQ(bc.GetTypName(), p.typeName);
-    EXPECT_EQ(row.ItemText, p.itemText);
+    EXPECT_EQ(row.ItemText, std::string_view(p.itemText));
     EXPECT_EQ(row.Listed, p.typ < test::kWindowListLength);
     EXPECT_EQ(row.NumericOnly, p.numericOnly);
     EXPECT_EQ(row.TakesAddOn, p.takesAddOn);
-    EXPECT_EQ(row.QuietLeft, p.quietLeft);
-    EXPECT_EQ(row.QuietRight, p.quietRight);
+    EXPECT_EQ(int{row.QuietLeft}, p.quietLeft);
+    EXPECT_EQ(int{row.QuietRight}, p.quietRight);
     EXPECT_EQ(row.EanUpc, p.eanUpc);
-    EXPECT_EQ(row.FullLength, p.fullLength);
+    EXPECT_EQ(int{row.FullLength}, p.fullLength);
     EXPECT_EQ(ParseBarcodeType(p.typeName), p.typ);
     EXPECT_EQ(ParseBarcodeType(p.itemText), p.typ);
   }

@@ -14,11 +14,11 @@ struct PublishedType {
   const char* typeName;  // drawn by bcoTyp; barcode-cli's type name
   const char* itemText;  // the window's list, in its order: its 23 items, then the later types
   bool numericOnly;
-  bool takesAddOn;         // an attached 2- or 5-digit add-on may follow it
-  std::uint8_t quietLeft;  // the least quiet zones, in modules
-  std::uint8_t quietRight;
-  bool eanUpc;              // GS1 bounds its X-dimension (0.264 to 0.660 mm)
-  std::uint8_t fullLength;  // digits of its full printed number, check digit included; 0 none
+  bool takesAddOn;  // an attached 2- or 5-digit add-on may follow it
+  int quietLeft;    // the least quiet zones, in modules
+  int quietRight;
+  bool eanUpc;     // GS1 bounds its X-dimension (0.264 to 0.660 mm)
+  int fullLength;  // digits of its full printed number, check digit included; 0 none
 };
 
 // Names and list texts: the window's layout and the component's documentation. Quiet zones:
