@@ -16,7 +16,6 @@ using namespace test;  // the shared row suites and their helpers
 constexpr auto kOff = Check::Off;
 constexpr auto kOn = Check::On;
 constexpr auto M10 = csmModulo10;
-constexpr auto kAny = Check::Ignored;
 
 constexpr const char* kStar = "515060605";
 
