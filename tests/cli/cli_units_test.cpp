@@ -142,6 +142,8 @@ INSTANTIATE_TEST_SUITE_P(
         // GS1 allows EAN/UPC 0.264 to 0.660 mm; Modul 3 at 96 dpi is 0.794 mm.
         SizeCase{
             "EanBeyondGs1", {"--modul", "3"}, 3, 50, "is outside the 0.264 to 0.660 mm", nullptr},
+        SizeCase{
+            "Ean8BeyondGs1", {"-t", "EAN8", "--modul", "3"}, 3, 50, "mm GS1 allows EAN8", nullptr},
         SizeCase{"Code128AnyWidth", {"-t", "Code128", "--modul", "3"}, 3, 50, nullptr, nullptr}),
     [](const auto& info) { return std::string(info.param.name); });
 

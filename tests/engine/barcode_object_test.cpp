@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "bars.h"
+#include "support/published_types.h"
 #include "support/test_support.h"
 
 namespace bars {
@@ -230,28 +231,28 @@ TEST(BarcodeObject, AHandlerExceptionLeavesTheNewValueStored) {
   EXPECT_EQ(bc.Height(), 9);
 }
 
-TEST(Catalogue, NamesFollowTheRegistry) {
-  struct Case {
-    TBarcodeType typ;
-    const char* typeName;
-    const char* itemText;
-    bool numericOnly;
-  };
-  const Case cases[] = {
-      {bcCode_2_5_interleaved, "2_5_interleaved", "Code_2_5_interleaved", true},
-      {bcCode39Extended, "Code39 Extended", "Code39Extended", false},
-      {bcCode128C, "Code128C", "Code128C", true},
-      {bcCodeCodabar, "Codebar", "CodeCodabar", false},
-      {bcCodeUPC_Supp2, "UPC Supp2", "CodeUPC_Supp2", true},
-      {bcCodeEAN128C, "EAN128C", "CodeEAN128C", true},
-  };
-  for (const auto& c : cases) {
+// Each row holds the published facts of its type, which the window, barcode-cli and the
+// pictures show; every name finds its type.
+TEST(Catalogue, HoldsThePublishedFactsOfEveryType) {
+  ASSERT_EQ(std::size(test::kPublishedTypes), kBarcodeTypeCount) << "a new type adds its row";
+  for (const test::PublishedType& p : test::kPublishedTypes) {
+    SCOPED_TRACE(p.typeName);
+    const TBCdata& row = BCdata[p.typ];
     TBarcode bc;
-    bc.SetTyp(c.typ);
-    EXPECT_EQ(bc.GetTypName(), c.typeName);
-    EXPECT_EQ(BCdata[c.typ].ItemText, c.itemText);
-    EXPECT_EQ(BCdata[c.typ].NumericOnly, c.numericOnly);
+    bc.SetTyp(p.typ);
+    EXPECT_EQ(bc.GetTypName(), p.typeName);
+    EXPECT_EQ(row.ItemText, std::string_view(p.itemText));
+    EXPECT_EQ(row.Listed, p.typ < test::kWindowListLength);
+    EXPECT_EQ(row.NumericOnly, p.numericOnly);
+    EXPECT_EQ(row.TakesAddOn, p.takesAddOn);
+    EXPECT_EQ(int{row.QuietLeft}, p.quietLeft);
+    EXPECT_EQ(int{row.QuietRight}, p.quietRight);
+    EXPECT_EQ(row.EanUpc, p.eanUpc);
+    EXPECT_EQ(int{row.FullLength}, p.fullLength);
+    EXPECT_EQ(ParseBarcodeType(p.typeName), p.typ);
+    EXPECT_EQ(ParseBarcodeType(p.itemText), p.typ);
   }
+  EXPECT_EQ(kAddOnQuietRight, test::kQuietAfterAttachedAddOn);
   TBarcode bc;
   bc.SetTyp(static_cast<TBarcodeType>(kBarcodeTypeCount));
   EXPECT_EQ(bc.GetTypName(), "");

@@ -7,69 +7,56 @@
 
 #include "bars.h"
 #include "encoders/encoder_helpers.h"
+#include "support/cases.h"
 #include "support/test_support.h"
 
 namespace bars {
 namespace {
 
-using namespace std::string_literals;
-using test::MessageOf;
-using test::Unspaced;
-
-struct SymbolCase {
-  const char* name;
-  TBarcodeType typ;
-  const char* text;
-  const char* pattern;  // blanks separate groups
-  const char* source;
-  friend void PrintTo(const SymbolCase& c, std::ostream* os) { *os << c.name; }
-};
-
-class CodabarMsiPostNetEncodes : public ::testing::TestWithParam<SymbolCase> {};
-
-TEST_P(CodabarMsiPostNetEncodes, GoldenPatternAndTextUnchanged) {
-  const auto& c = GetParam();
-  TBarcode bc;
-  test::Configure(bc, c.typ, true, csmModulo10, c.text);  // none of the three reads Checksum
-  test::ExpectRepeatableBuild(bc, Unspaced(c.pattern), c.text, c.source);
-}
+using namespace test;  // the shared row suites and their helpers
 
 constexpr auto CB = bcCodeCodabar;
 constexpr auto MSI = bcCodeMSI;
 constexpr auto PN = bcCodePostNet;
+constexpr auto kAny = Check::Ignored;  // none of the three reads Checksum
+constexpr auto M10 = csmModulo10;
 
 INSTANTIATE_TEST_SUITE_P(
-    Symbols, CodabarMsiPostNetEncodes,
+    CodabarMsiPostNet, Encodes,
     ::testing::Values(
-        SymbolCase{"CodabarEmpty", CB, "", "5061515 0 5151506", "worked example"},
-        SymbolCase{"Codabar12", CB, "12", "50615150 50506150 50515060 5151506",
-                   "worked example; zint 2.11 (A12B)"},
-        SymbolCase{"CodabarStartLetterAsData", CB, "A1", "50615150 50615150 50506150 5151506",
+        GoldenCase{"CodabarEmpty", CB, kAny, M10, "", "5061515 0 5151506", kAsTyped,
                    "worked example"},
-        SymbolCase{"CodabarStopLettersAsData", CB, "BCD",
-                   "50615150 51515060 50515160 50516150 5151506", "standard rows of B, C, D"},
-        SymbolCase{"Codabar40156", CB, "40156",
-                   "50615150 50605150 50505160 50506150 60505150 51505060 5151506",
+        GoldenCase{"Codabar12", CB, kAny, M10, "12", "50615150 50506150 50515060 5151506", kAsTyped,
+                   "worked example; zint 2.11 (A12B)"},
+        GoldenCase{"CodabarStartLetterAsData", CB, kAny, M10, "A1",
+                   "50615150 50615150 50506150 5151506", kAsTyped, "worked example"},
+        GoldenCase{"CodabarStopLettersAsData", CB, kAny, M10, "BCD",
+                   "50615150 51515060 50515160 50516150 5151506", kAsTyped,
+                   "standard rows of B, C, D"},
+        GoldenCase{"Codabar40156", CB, kAny, M10, "40156",
+                   "50615150 50605150 50505160 50506150 60505150 51505060 5151506", kAsTyped,
                    "zint 2.11 (A40156B)"},
-        SymbolCase{"CodabarEveryDataChar", CB, "0123456789-$:/.+",
+        GoldenCase{"CodabarEveryDataChar", CB, kAny, M10, "0123456789-$:/.+",
                    "50615150 50505160 50506150 50515060 61505050 50605150 60505150 51505060 "
                    "51506050 51605050 60515050 50516050 50615050 60506060 60605060 60606050 "
                    "50606060 5151506",
-                   "zint 2.11 (A0123456789-$:/.+B)"},
-        SymbolCase{"MsiEmpty", MSI, "", "60 51515151 515", "worked example"},
-        SymbolCase{"Msi1234", MSI, "1234", "60 51515160 51516051 51516060 51605151 51605151 515",
+                   kAsTyped, "zint 2.11 (A0123456789-$:/.+B)"},
+        GoldenCase{"MsiEmpty", MSI, kAny, M10, "", "60 51515151 515", kAsTyped, "worked example"},
+        GoldenCase{"Msi1234", MSI, kAny, M10, "1234",
+                   "60 51515160 51516051 51516060 51605151 51605151 515", kAsTyped,
                    "worked example; zint 2.11 (check 4)"},
-        SymbolCase{"Msi12345", MSI, "12345",
-                   "60 51515160 51516051 51516060 51605151 51605160 51605160 515",
+        GoldenCase{"Msi12345", MSI, kAny, M10, "12345",
+                   "60 51515160 51516051 51516060 51605151 51605160 51605160 515", kAsTyped,
                    "zint 2.11 (check 5; mended from 9)"},
-        SymbolCase{"Msi7", MSI, "7", "60 51606060 51605160 515",
+        GoldenCase{"Msi7", MSI, kAny, M10, "7", "60 51606060 51605160 515", kAsTyped,
                    "zint 2.11 (check 5; mended from 3)"},
-        SymbolCase{"Msi80523", MSI, "80523",
-                   "60 60515151 51515151 51605160 51516051 51516060 51605151 515",
+        GoldenCase{"Msi80523", MSI, kAny, M10, "80523",
+                   "60 60515151 51515151 51605160 51516051 51516060 51605151 515", kAsTyped,
                    "zint 2.11 (check 4)"},
-        SymbolCase{"PostNetEmpty", PN, "", "51 5", "worked example"},
-        SymbolCase{"PostNet12", PN, "12", "51 A1A1A15151 A1A151A151 5", "worked example"}),
-    [](const auto& info) { return std::string(info.param.name); });
+        GoldenCase{"PostNetEmpty", PN, kAny, M10, "", "51 5", kAsTyped, "worked example"},
+        GoldenCase{"PostNet12", PN, kAny, M10, "12", "51 A1A1A15151 A1A151A151 5", kAsTyped,
+                   "worked example"}),
+    CaseName());
 
 struct MsiCase {
   std::string digits;
@@ -132,59 +119,19 @@ TEST(FindCodabarChar, RowsInTableOrderAndMisses) {
   }
 }
 
-struct RejectCase {
-  const char* name;
-  std::string text;
-  friend void PrintTo(const RejectCase& c, std::ostream* os) { *os << c.name; }
-};
-
-class CodabarRejects : public ::testing::TestWithParam<RejectCase> {};
-
-TEST_P(CodabarRejects, NamesTheWholeText) {
-  TBarcode bc;
-  bc.SetTyp(CB);
-  bc.SetText(GetParam().text);
-  EXPECT_EQ(MessageOf([&] { bc.BuildPattern(); }),
-            "TBarcode:Codabar bad Data <" + GetParam().text + ">");
-  EXPECT_EQ(bc.Text(), GetParam().text);  // not trimmed
-}
-
-// Also rejected by the numeric-only types, "Blank" and "Nul" only inside the digits: around
-// them they are trimmed away.
-const auto kBadTexts = ::testing::Values(RejectCase{"Nul",
-                                                    "1\0"s
-                                                    "2"},
-                                         RejectCase{"Del", "1\x7F"}, RejectCase{"High80", "\x80"},
-                                         RejectCase{"HighFF", "12\xFF"}, RejectCase{"Blank", "1 2"},
-                                         RejectCase{"LowerCase", "a"},
-                                         RejectCase{"LowerStop", "12d"}, RejectCase{"Star", "*1*"});
-
-INSTANTIATE_TEST_SUITE_P(EdgeBytes, CodabarRejects, kBadTexts,
-                         [](const auto& info) { return std::string(info.param.name); });
-
-TEST(CodabarRejects, LeadingBlankIsNotTrimmed) {
-  TBarcode bc;
-  bc.SetTyp(CB);
-  bc.SetText(" 12");
-  EXPECT_EQ(MessageOf([&] { bc.BuildPattern(); }), "TBarcode:Codabar bad Data < 12>");
-}
-
-constexpr TBarcodeType kNumericTypes[] = {
-    MSI, PN, bcCodeUPC_E0, bcCodeUPC_E1, bcCodeUPC_Supp2, bcCodeUPC_Supp5};
-
-class NumericRejects : public ::testing::TestWithParam<RejectCase> {};
-
-TEST_P(NumericRejects, AsNotNumeric) {
-  for (TBarcodeType typ : kNumericTypes) {
-    TBarcode bc;
-    bc.SetTyp(typ);
-    bc.SetText(GetParam().text);
-    EXPECT_EQ(MessageOf([&] { bc.BuildPattern(); }), "Barcode must be numeric") << typ;
-  }
-}
-
-INSTANTIATE_TEST_SUITE_P(EdgeBytes, NumericRejects, kBadTexts,
-                         [](const auto& info) { return std::string(info.param.name); });
+// Codabar names the whole Text, untrimmed; the numeric-only types refuse all but digits.
+INSTANTIATE_TEST_SUITE_P(Codabar, Rejects,
+                         ::testing::Values(RejectCase{"LowerStop", CB, kAny, M10, "12d",
+                                                      "TBarcode:Codabar bad Data <12d>"},
+                                           RejectCase{"Star", CB, kAny, M10, "*1*",
+                                                      "TBarcode:Codabar bad Data <*1*>"},
+                                           RejectCase{"LeadingBlank", CB, kAny, M10, " 12",
+                                                      "TBarcode:Codabar bad Data < 12>"}),
+                         CaseName());
+INSTANTIATE_TEST_SUITE_P(CodabarEdgeBytes, Rejects, ::testing::ValuesIn(EdgeBytes(CB, "Codabar")),
+                         CaseName());
+INSTANTIATE_TEST_SUITE_P(MsiEdgeBytes, Rejects, ::testing::ValuesIn(EdgeBytes(MSI)), CaseName());
+INSTANTIATE_TEST_SUITE_P(PostNetEdgeBytes, Rejects, ::testing::ValuesIn(EdgeBytes(PN)), CaseName());
 
 TEST(CodabarMsiPostNet, Widths) {
   struct Case {
@@ -214,10 +161,7 @@ TEST(CodabarMsiPostNetUpc, SecondBuildIsIdentical) {
       for (bool checksum : {false, true}) {
         for (TCheckSumMethod method : {csmNone, csmModulo10}) {
           TBarcode bc;
-          bc.SetTyp(typ);
-          bc.SetChecksum(checksum);
-          bc.SetCheckSumMethod(method);
-          bc.SetText(text);
+          Configure(bc, typ, checksum, method, text);
           const std::string first = bc.BuildPattern();
           const std::string textAfter = bc.Text();
           EXPECT_FALSE(first.empty());

@@ -7,97 +7,81 @@
 #include <vector>
 
 #include "bars.h"
+#include "support/cases.h"
 #include "support/test_support.h"
 
 namespace bars {
 namespace {
 
-using namespace std::string_view_literals;
-using test::MessageOf;
-using test::Unspaced;
-
-struct Code128Case {
-  const char* name;
-  TBarcodeType typ;
-  bool checksum;
-  TCheckSumMethod method;
-  const char* text;
-  const char* widths;     // width digits, blanks between symbols
-  const char* textAfter;  // Text after the build
-  const char* source;
-  friend void PrintTo(const Code128Case& c, std::ostream* os) { *os << c.name; }
-};
-
-class Code128Encodes : public ::testing::TestWithParam<Code128Case> {};
-
-TEST_P(Code128Encodes, GoldenSymbol) {
-  const auto& c = GetParam();
-  TBarcode bc;
-  test::Configure(bc, c.typ, c.checksum, c.method, c.text);
-  test::ExpectRepeatableBuild(bc, PatternFromWidths(Unspaced(c.widths)), c.textAfter, c.source);
-}
+using namespace std::string_literals;
+using namespace test;  // the shared row suites and their helpers
 
 constexpr auto kMod10 = csmModulo10;
+constexpr auto kOff = Check::Off;
+constexpr auto kOn = Check::On;
+constexpr auto kAny = Check::Ignored;
+
+// (01)09501101530003 (GS1 sample): start C, FNC1, 01 09 50 11 01 53 00 03, check, stop.
+constexpr const char* kGtin =
+    "211232 411131 222122 221213 231131 231212 222122 213131 212222 121223 122114 2331112";
 
 INSTANTIATE_TEST_SUITE_P(
-    Symbols, Code128Encodes,
+    Code128, Encodes,
     ::testing::Values(
-        Code128Case{"BA", bcCode128B, false, kMod10, "A", "211214 111323 131123 2331112", "A",
-                    "worked example, check 34"},
-        Code128Case{"BEmpty", bcCode128B, false, kMod10, "", "211214 222122 2331112", "",
-                    "worked example, check 1"},
-        Code128Case{"CEmpty", bcCode128C, false, kMod10, "", "211232 222221 2331112", "",
-                    "worked example, check 2"},
-        Code128Case{"BSample", bcCode128B, false, kMod10, "PJJ123C",
-                    "211214 313121 112133 112133 123221 223211 221132 131321 311321 2331112",
-                    "PJJ123C", "sample, check 55; read back by ZXing-C++, same as zint"},
-        Code128Case{"BLowerCase", bcCode128B, true, kMod10, "abc",
-                    "211214 121124 121421 141122 214121 2331112", "abc",
-                    "hand-computed, check 90; Checksum ignored"},
-        Code128Case{"AUpperEnd", bcCode128A, false, kMod10, "_ ",
-                    "211412 111224 212222 111224 2331112", "_ ", "hand-computed, check 63"},
-        Code128Case{"COddGetsLeadingZero", bcCode128C, false, kMod10, "123",
-                    "211232 222122 312131 211331 2331112", "0123", "worked example, check 49"},
-        Code128Case{"CTrimmedThenPadded", bcCode128C, false, kMod10, " 123\t",
-                    "211232 222122 312131 211331 2331112", "0123", "worked example"},
-        Code128Case{"Ean128C", bcCodeEAN128C, false, kMod10, "12",
-                    "211232 411131 112232 321122 2331112", "12", "worked example, check 25"},
-        Code128Case{"Ean128CCheckDigit", bcCodeEAN128C, true, kMod10, "12",
-                    "211232 411131 222122 312131 122411 2331112", "012",
-                    "worked example, check 72"},
-        Code128Case{"Ean128CCheckNone", bcCodeEAN128C, true, csmNone, "12",
-                    "211232 411131 112232 321122 2331112", "12", "worked example"},
-        Code128Case{"Ean128CGs1Gtin", bcCodeEAN128C, false, kMod10, "0109501101530003",
-                    "211232 411131 222122 221213 231131 231212 222122 213131 212222 121223 "
-                    "122114 2331112",
-                    "0109501101530003", "GS1 sample (01)09501101530003; same as zint"},
-        Code128Case{"Ean128ACheckDigit", bcCodeEAN128A, true, kMod10, "1234",
-                    "211412 411131 123221 223211 221132 221231 311222 411311 2331112", "1234",
-                    "hand-computed: data 12348, check 98"},
-        Code128Case{"Ean128BCheckNone", bcCodeEAN128B, true, csmNone, "AB",
-                    "211214 411131 111323 131123 121124 2331112", "AB", "hand-computed, check 65"},
-        Code128Case{"AutoDigitsInSetC", bcCode128, false, kMod10, "1234",
-                    "211232 112232 131123 121241 2331112", "1234", "hand-computed, check 82"},
-        Code128Case{"AutoShiftsForOneControl", bcCode128, false, kMod10, "a\tb",
-                    "211214 121124 411311 142112 121421 311222 2331112", "a\tb",
-                    "hand-computed: start B, SHIFT, check 24"},
-        Code128Case{"AutoExtendedByFnc4", bcCode128, false, kMod10, "\xE9",
-                    "211214 114131 142112 231311 2331112", "\xE9",
-                    "hand-computed: start B, FNC4, 'i', check 41"},
-        Code128Case{"Gs1Gtin", bcGS1_128, false, kMod10, "(01)09501101530003",
-                    "211232 411131 222122 221213 231131 231212 222122 213131 212222 121223 "
-                    "122114 2331112",
-                    "(01)09501101530003", "GS1 sample; the same symbol as EAN128C"},
-        Code128Case{"Gs1IgnoresChecksum", bcGS1_128, true, kMod10, "(01)09501101530003",
-                    "211232 411131 222122 221213 231131 231212 222122 213131 212222 121223 "
-                    "122114 2331112",
-                    "(01)09501101530003", "GS1 sample: no check digit beyond the AI's own"},
-        Code128Case{"Gs1SeparatorIsFnc1", bcGS1_128, false, kMod10, "(90)12(91)34",
-                    "211232 411131 214121 112232 411131 412121 131123 313121 2331112",
-                    "(90)12(91)34",
-                    "hand-computed: start C, FNC1, 90, 12, FNC1 (not GS), 91, 34, check 48; the "
-                    "same as zint"}),
-    [](const auto& info) { return std::string(info.param.name); });
+        GoldenCase{"BA", bcCode128B, kOff, kMod10, "A", FromWidths("211214 111323 131123 2331112"),
+                   kAsTyped, "worked example, check 34"},
+        GoldenCase{"BEmpty", bcCode128B, kOff, kMod10, "", FromWidths("211214 222122 2331112"),
+                   kAsTyped, "worked example, check 1"},
+        GoldenCase{"CEmpty", bcCode128C, kOff, kMod10, "", FromWidths("211232 222221 2331112"),
+                   kAsTyped, "worked example, check 2"},
+        GoldenCase{
+            "BSample", bcCode128B, kOff, kMod10, "PJJ123C",
+            FromWidths("211214 313121 112133 112133 123221 223211 221132 131321 311321 2331112"),
+            kAsTyped, "sample, check 55; read back by ZXing-C++, same as zint"},
+        GoldenCase{"BLowerCase", bcCode128B, kAny, kMod10, "abc",
+                   FromWidths("211214 121124 121421 141122 214121 2331112"), kAsTyped,
+                   "hand-computed, check 90; Checksum ignored"},
+        GoldenCase{"AUpperEnd", bcCode128A, kOff, kMod10, "_ ",
+                   FromWidths("211412 111224 212222 111224 2331112"), kAsTyped,
+                   "hand-computed, check 63"},
+        GoldenCase{"COddGetsLeadingZero", bcCode128C, kOff, kMod10, "123",
+                   FromWidths("211232 222122 312131 211331 2331112"), "0123",
+                   "worked example, check 49"},
+        GoldenCase{"CTrimmedThenPadded", bcCode128C, kOff, kMod10, " 123\t",
+                   FromWidths("211232 222122 312131 211331 2331112"), "0123", "worked example"},
+        GoldenCase{"Ean128C", bcCodeEAN128C, kOff, kMod10, "12",
+                   FromWidths("211232 411131 112232 321122 2331112"), kAsTyped,
+                   "worked example, check 25"},
+        GoldenCase{"Ean128CCheckDigit", bcCodeEAN128C, kOn, kMod10, "12",
+                   FromWidths("211232 411131 222122 312131 122411 2331112"), "012",
+                   "worked example, check 72"},
+        GoldenCase{"Ean128CCheckNone", bcCodeEAN128C, kOn, csmNone, "12",
+                   FromWidths("211232 411131 112232 321122 2331112"), kAsTyped, "worked example"},
+        GoldenCase{"Ean128CGs1Gtin", bcCodeEAN128C, kOff, kMod10, "0109501101530003",
+                   FromWidths(kGtin), kAsTyped, "GS1 sample (01)09501101530003; same as zint"},
+        GoldenCase{"Ean128ACheckDigit", bcCodeEAN128A, kOn, kMod10, "1234",
+                   FromWidths("211412 411131 123221 223211 221132 221231 311222 411311 2331112"),
+                   kAsTyped, "hand-computed: data 12348, check 98"},
+        GoldenCase{"Ean128BCheckNone", bcCodeEAN128B, kOn, csmNone, "AB",
+                   FromWidths("211214 411131 111323 131123 121124 2331112"), kAsTyped,
+                   "hand-computed, check 65"},
+        GoldenCase{"AutoDigitsInSetC", bcCode128, kOff, kMod10, "1234",
+                   FromWidths("211232 112232 131123 121241 2331112"), kAsTyped,
+                   "hand-computed, check 82"},
+        GoldenCase{"AutoShiftsForOneControl", bcCode128, kOff, kMod10, "a\tb",
+                   FromWidths("211214 121124 411311 142112 121421 311222 2331112"), kAsTyped,
+                   "hand-computed: start B, SHIFT, check 24"},
+        GoldenCase{"AutoExtendedByFnc4", bcCode128, kOff, kMod10, "\xE9",
+                   FromWidths("211214 114131 142112 231311 2331112"), kAsTyped,
+                   "hand-computed: start B, FNC4, 'i', check 41"},
+        GoldenCase{"Gs1Gtin", bcGS1_128, kAny, kMod10, "(01)09501101530003", FromWidths(kGtin),
+                   kAsTyped, "GS1 sample, the EAN128C symbol; no check digit beyond the AI's"},
+        GoldenCase{"Gs1SeparatorIsFnc1", bcGS1_128, kOff, kMod10, "(90)12(91)34",
+                   FromWidths("211232 411131 214121 112232 411131 412121 131123 313121 2331112"),
+                   kAsTyped,
+                   "hand-computed: start C, FNC1, 90, 12, FNC1 (not GS), 91, 34, check 48; the "
+                   "same as zint"}),
+    CaseName());
 
 TEST(Code128, WidthDigitsBecomeBarsAndSpaces) {
   TBarcode bc;
@@ -204,65 +188,48 @@ TEST(Code128Auto, IsAsShortAsTheShortestSymbolAnyReaderDecodes) {
   }
 }
 
-struct Code128Reject {
-  const char* name;
-  TBarcodeType typ;
-  bool checksum;
-  TCheckSumMethod method;
-  std::string_view text;
-  std::string_view message;
-  friend void PrintTo(const Code128Reject& c, std::ostream* os) { *os << c.name; }
-};
-
-class Code128Rejects : public ::testing::TestWithParam<Code128Reject> {};
-
-TEST_P(Code128Rejects, WithoutTouchingText) {
-  const auto& c = GetParam();
-  TBarcode bc;
-  bc.SetTyp(c.typ);
-  bc.SetChecksum(c.checksum);
-  bc.SetCheckSumMethod(c.method);
-  bc.SetText(c.text);
-  EXPECT_EQ(MessageOf([&] { bc.BuildPattern(); }), c.message);
-  EXPECT_EQ(bc.Text(), c.text);
-}
-
-#define BAD(text) "TBarcode:Code128 bad Data <" text ">"sv
+#define BAD(text) "TBarcode:Code128 bad Data <" text ">"s
 
 INSTANTIATE_TEST_SUITE_P(
-    EdgeBytes, Code128Rejects,
+    Code128, Rejects,
     ::testing::Values(
-        Code128Reject{"ALowerCase", bcCode128A, false, kMod10, "a"sv, BAD("a")},
-        Code128Reject{"AControl", bcCode128A, false, kMod10, "AB\x01"sv, BAD("AB\x01")},
-        Code128Reject{"ANul", bcCode128A, false, kMod10, "\0"sv, BAD("\0")},
-        Code128Reject{"ADel", bcCode128A, false, kMod10, "\x7F"sv, BAD("\x7F")},
-        Code128Reject{"AByte80", bcCode128A, false, kMod10, "\x80"sv, BAD("\x80")},
-        Code128Reject{"BNul", bcCode128B, false, kMod10, "x\0"sv, BAD("x\0")},
-        Code128Reject{"BDel", bcCode128B, false, kMod10, "\x7F"sv, BAD("\x7F")},
-        Code128Reject{"BByteFF", bcCode128B, false, kMod10, "ok\xFF"sv, BAD("ok\xFF")},
-        Code128Reject{"BTab", bcCode128B, false, kMod10, "\t"sv, BAD("\t")},
-        Code128Reject{"Ean128ALowerCase", bcCodeEAN128A, false, kMod10, "a"sv, BAD("a")},
-        Code128Reject{"Ean128BCheckNone", bcCodeEAN128B, true, csmNone, "\x80"sv, BAD("\x80")},
+        RejectCase{"ALowerCase", bcCode128A, kOff, kMod10, "a"s, BAD("a")},
+        RejectCase{"AControl", bcCode128A, kOff, kMod10, "AB\x01"s, BAD("AB\x01")},
+        RejectCase{"ANul", bcCode128A, kOff, kMod10, "\0"s, BAD("\0")},
+        RejectCase{"ADel", bcCode128A, kOff, kMod10, "\x7F"s, BAD("\x7F")},
+        RejectCase{"AByte80", bcCode128A, kOff, kMod10, "\x80"s, BAD("\x80")},
+        RejectCase{"AByteFF", bcCode128A, kOff, kMod10, "\xFF"s, BAD("\xFF")},
+        RejectCase{"BByte80", bcCode128B, kOff, kMod10, "\x80"s, BAD("\x80")},
+        RejectCase{"BNul", bcCode128B, kOff, kMod10, "x\0"s, BAD("x\0")},
+        RejectCase{"BDel", bcCode128B, kOff, kMod10, "\x7F"s, BAD("\x7F")},
+        RejectCase{"BByteFF", bcCode128B, kOff, kMod10, "ok\xFF"s, BAD("ok\xFF")},
+        RejectCase{"BTab", bcCode128B, kOff, kMod10, "\t"s, BAD("\t")},
+        RejectCase{"Ean128ALowerCase", bcCodeEAN128A, kOff, kMod10, "a"s, BAD("a")},
+        RejectCase{"Ean128BCheckNone", bcCodeEAN128B, kOn, csmNone, "\x80"s, BAD("\x80")},
         // With a modulo-10 digit to compute, the conversion error comes first.
-        Code128Reject{"Ean128BCheckDigitOfLetter", bcCodeEAN128B, true, kMod10, "1A"sv,
-                      "'A' is not a valid integer value"sv},
-        Code128Reject{"Ean128ACheckDigitOfHighByte", bcCodeEAN128A, true, kMod10, "\xFF"sv,
-                      "'\xFF' is not a valid integer value"sv},
-        Code128Reject{"CLowerCase", bcCode128C, false, kMod10, "12a"sv,
-                      "Barcode must be numeric"sv},
-        Code128Reject{"Ean128CHighByte", bcCodeEAN128C, false, kMod10, "\x80"sv,
-                      "Barcode must be numeric"sv},
-        Code128Reject{"Gs1CheckDigit", bcGS1_128, false, kMod10, "(01)09501101530001"sv,
-                      "GS1-128: AI (01) check digit should be 3, not 1"sv},
-        Code128Reject{"Gs1UnknownAi", bcGS1_128, false, kMod10, "(99x)1"sv,
-                      "GS1-128: unknown AI (99x)"sv},
-        Code128Reject{"Gs1Date", bcGS1_128, false, kMod10, "(17)251301"sv,
-                      "GS1-128: AI (17) is not a valid date"sv},
-        Code128Reject{"Gs1NoBrackets", bcGS1_128, false, kMod10, "0109501101530003"sv,
-                      "GS1-128: the text must start with \"(\" and an AI, not \"0\""sv}),
-    [](const auto& info) { return std::string(info.param.name); });
+        RejectCase{"Ean128BCheckDigitOfLetter", bcCodeEAN128B, kOn, kMod10, "1A"s,
+                   "'A' is not a valid integer value"s, Raises::ConvertError},
+        RejectCase{"Ean128ACheckDigitOfHighByte", bcCodeEAN128A, kOn, kMod10, "\xFF"s,
+                   "'\xFF' is not a valid integer value"s, Raises::ConvertError},
+        RejectCase{"CLowerCase", bcCode128C, kOff, kMod10, "12a"s, "Barcode must be numeric"s},
+        RejectCase{"Ean128CHighByte", bcCodeEAN128C, kOff, kMod10, "\x80"s,
+                   "Barcode must be numeric"s},
+        RejectCase{"Gs1CheckDigit", bcGS1_128, kOff, kMod10, "(01)09501101530001"s,
+                   "GS1-128: AI (01) check digit should be 3, not 1"s},
+        RejectCase{"Gs1UnknownAi", bcGS1_128, kOff, kMod10, "(99x)1"s,
+                   "GS1-128: unknown AI (99x)"s},
+        RejectCase{"Gs1Date", bcGS1_128, kOff, kMod10, "(17)251301"s,
+                   "GS1-128: AI (17) is not a valid date"s},
+        RejectCase{"Gs1NoBrackets", bcGS1_128, kOff, kMod10, "0109501101530003"s,
+                   "GS1-128: the text must start with \"(\" and an AI, not \"0\""s}),
+    CaseName());
 
 #undef BAD
+
+INSTANTIATE_TEST_SUITE_P(Code128CEdgeBytes, Rejects, ::testing::ValuesIn(EdgeBytes(bcCode128C)),
+                         CaseName());
+INSTANTIATE_TEST_SUITE_P(Ean128CEdgeBytes, Rejects, ::testing::ValuesIn(EdgeBytes(bcCodeEAN128C)),
+                         CaseName());
 
 }  // namespace
 }  // namespace bars

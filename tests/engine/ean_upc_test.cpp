@@ -4,176 +4,130 @@
 #include <cstring>
 
 #include "bars.h"
+#include "support/cases.h"
+#include "support/published_types.h"
 #include "support/test_support.h"
 
 namespace bars {
 namespace {
 
-using test::MessageOf;
-using test::Unspaced;
+using namespace test;  // the shared row suites and their helpers
 
-struct EanCase {
-  const char* name;
-  TBarcodeType typ;
-  bool checksum;
-  const char* text;
-  const char* pattern;    // blanks separate groups
-  const char* textAfter;  // Text after the build
-  const char* source;
-  friend void PrintTo(const EanCase& c, std::ostream* os) { *os << c.name; }
-};
-
-class EanEncodes : public ::testing::TestWithParam<EanCase> {};
-
-TEST_P(EanEncodes, GoldenPattern) {
-  const auto& c = GetParam();
-  TBarcode bc;
-  test::Configure(bc, c.typ, c.checksum, csmModulo10, c.text);
-  test::ExpectRepeatableBuild(bc, Unspaced(c.pattern), c.textAfter, c.source);
-}
+constexpr auto kOff = Check::Off;
+constexpr auto kOn = Check::On;
+constexpr auto M10 = csmModulo10;
 
 constexpr const char* kEan13_1234567890128 =
     "505 1516 0805 1705 0625 3505 1525 05050 5152 7051 7150 6160 6061 5152 505";
-constexpr const char* kAllZeros13 =
-    "505 2605 2605 2605 2605 2605 2605 05050 7150 7150 7150 7150 7150 7150 505";
-// 4006381333931 (GS1 sample): leading 4 -> ABAABB; left 006381, right 333931.
-constexpr const char* kEan13_4006381333931 =
-    "505 2605 0517 0508 0805 2515 0616 05050 5350 5350 5350 7051 5350 6160 505";
-// 96385074 (GS1 EAN-8 sample).
-constexpr const char* kEan8_96385074 = "505 2506 0508 0805 0607 05050 5170 7150 5251 5071 505";
-// 036000291452 (GS1 UPC-A sample).
-constexpr const char* kUpcA_036000291452 =
-    "505 2605 0805 0508 2605 2605 2605 05050 6061 7051 6160 5071 5170 6061 505";
 
 INSTANTIATE_TEST_SUITE_P(
-    Symbols, EanEncodes,
-    ::testing::Values(
-        EanCase{"Ean13WithCheck", bcCodeEAN13, true, "123456789012", kEan13_1234567890128,
-                "123456789012", "worked example"},
-        EanCase{"Ean13Typed13", bcCodeEAN13, false, "1234567890128", kEan13_1234567890128,
-                "1234567890128", "worked example"},
-        EanCase{"Ean13Empty", bcCodeEAN13, false, "", kAllZeros13, "", "worked example"},
-        EanCase{"Ean13Gs1", bcCodeEAN13, true, "400638133393", kEan13_4006381333931, "400638133393",
-                "GS1 sample 4006381333931"},
-        EanCase{"Ean13Trimmed", bcCodeEAN13, true, "\t400638133393 ", kEan13_4006381333931,
-                "400638133393", "GS1 sample, blanks around"},
-        EanCase{"Ean8Gs1", bcCodeEAN8, true, "9638507", kEan8_96385074, "9638507",
-                "GS1 sample 96385074"},
-        EanCase{"Ean8Typed8", bcCodeEAN8, false, "96385074", kEan8_96385074, "96385074",
-                "GS1 sample 96385074"},
-        EanCase{"Ean8Padded", bcCodeEAN8, true, "123",
-                "505 2605 2605 2605 2605 05050 6160 6061 5350 5053 505", "123",
-                "worked example 00001236"},
-        EanCase{"UpcAGs1", bcCodeUPC_A, true, "03600029145", kUpcA_036000291452, "036000291452",
-                "GS1 sample 036000291452"},
-        EanCase{"UpcATwelveKeepsItsCheck", bcCodeUPC_A, true, "036000291452", kUpcA_036000291452,
-                "036000291452", "GS1 sample"},
-        EanCase{"UpcAWrongCheckIsReplaced", bcCodeUPC_A, true, "036000291459", kUpcA_036000291452,
-                "036000291452", "GS1 sample"},
-        EanCase{"UpcAWithoutChecksum", bcCodeUPC_A, false, "036000291452", kUpcA_036000291452,
-                "036000291452", "GS1 sample"},
-        EanCase{"UpcAThirteenWithoutChecksum", bcCodeUPC_A, false, "0360002914529",
-                kUpcA_036000291452, "0360002914529", "first twelve encoded"},
-        EanCase{"UpcAThirteenWithChecksum", bcCodeUPC_A, true, "0360002914599", kUpcA_036000291452,
-                "036000291452", "digits after the eleventh dropped"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    EanUpcA, Encodes,
+    ::testing::Values(GoldenCase{"Ean13WithCheck", bcCodeEAN13, kOn, M10, "123456789012",
+                                 kEan13_1234567890128, kAsTyped, "worked example"},
+                      GoldenCase{"Ean13Typed13", bcCodeEAN13, kOff, M10, "1234567890128",
+                                 kEan13_1234567890128, kAsTyped, "worked example"},
+                      GoldenCase{"Ean13Empty", bcCodeEAN13, kOff, M10, "", kEan13AllZeros, kAsTyped,
+                                 "worked example"},
+                      GoldenCase{"Ean13Gs1", bcCodeEAN13, kOn, M10, "400638133393",
+                                 kEan13_4006381333931, kAsTyped, "GS1 sample 4006381333931"},
+                      GoldenCase{"Ean13Trimmed", bcCodeEAN13, kOn, M10, "\t400638133393 ",
+                                 kEan13_4006381333931, "400638133393", "GS1 sample, blanks around"},
+                      GoldenCase{"Ean8Gs1", bcCodeEAN8, kOn, M10, "9638507", kEan8_96385074,
+                                 kAsTyped, "GS1 sample 96385074"},
+                      GoldenCase{"Ean8Typed8", bcCodeEAN8, kOff, M10, "96385074", kEan8_96385074,
+                                 kAsTyped, "GS1 sample 96385074"},
+                      GoldenCase{"Ean8Padded", bcCodeEAN8, kOn, M10, "123",
+                                 "505 2605 2605 2605 2605 05050 6160 6061 5350 5053 505", kAsTyped,
+                                 "worked example 00001236"},
+                      GoldenCase{"UpcAGs1", bcCodeUPC_A, kOn, M10, "03600029145",
+                                 kUpcA_036000291452, "036000291452", "GS1 sample 036000291452"},
+                      GoldenCase{"UpcATwelveKeepsItsCheck", bcCodeUPC_A, kOn, M10, "036000291452",
+                                 kUpcA_036000291452, kAsTyped, "GS1 sample"},
+                      GoldenCase{"UpcAWrongCheckIsReplaced", bcCodeUPC_A, kOn, M10, "036000291459",
+                                 kUpcA_036000291452, "036000291452", "GS1 sample"},
+                      GoldenCase{"UpcAWithoutChecksum", bcCodeUPC_A, kOff, M10, "036000291452",
+                                 kUpcA_036000291452, kAsTyped, "GS1 sample"},
+                      GoldenCase{"UpcAThirteenWithoutChecksum", bcCodeUPC_A, kOff, M10,
+                                 "0360002914529", kUpcA_036000291452, kAsTyped,
+                                 "first twelve encoded"},
+                      GoldenCase{"UpcAThirteenWithChecksum", bcCodeUPC_A, kOn, M10, "0360002914599",
+                                 kUpcA_036000291452, "036000291452",
+                                 "digits after the eleventh dropped"}),
+    CaseName());
 
-TEST(EanUpc, SymbolWidthsDoNotDependOnTheDigits) {
+INSTANTIATE_TEST_SUITE_P(EanUpcA, SameSymbol,
+                         ::testing::Values(SameCase{"UpcAIsEan13WithALeadingZero", bcCodeUPC_A,
+                                                    kOff, M10, "036000291452", bcCodeEAN13,
+                                                    "0036000291452", "GS1: UPC-A in EAN-13"}),
+                         CaseName());
+
+// Too long for the type and the check box: an assertion naming the encoder's source line.
+constexpr auto kAssert = Raises::AssertionFailed;
+constexpr const char* kEan13Len = "Invalid Text len (EAN13) (ean_upc.cpp, line ";
+constexpr const char* kEan8Len = "Invalid Text len (EAN8) (ean_upc.cpp, line ";
+
+INSTANTIATE_TEST_SUITE_P(
+    EanUpcA, Rejects,
+    ::testing::Values(
+        RejectCase{"Ean13Fourteen", bcCodeEAN13, kOff, M10, "12345678901234", kEan13Len, kAssert},
+        RejectCase{"Ean13ThirteenChecked", bcCodeEAN13, kOn, M10, "1234567890128", kEan13Len,
+                   kAssert},
+        RejectCase{"Ean13NoMethod", bcCodeEAN13, kOn, csmNone, "123456789012", kEan13Len, kAssert},
+        RejectCase{"Ean8Nine", bcCodeEAN8, kOff, M10, "123456789", kEan8Len, kAssert},
+        // Mended: eight digits with the check box on are refused, not cut to the last seven.
+        RejectCase{"Ean8EightChecked", bcCodeEAN8, kOn, M10, "12345678", kEan8Len, kAssert},
+        RejectCase{"Ean8NoMethod", bcCodeEAN8, kOn, csmNone, "1234567", kEan8Len, kAssert}),
+    CaseName());
+INSTANTIATE_TEST_SUITE_P(Ean13EdgeBytes, Rejects, ::testing::ValuesIn(EdgeBytes(bcCodeEAN13)),
+                         CaseName());
+INSTANTIATE_TEST_SUITE_P(Ean8EdgeBytes, Rejects, ::testing::ValuesIn(EdgeBytes(bcCodeEAN8)),
+                         CaseName());
+INSTANTIATE_TEST_SUITE_P(UpcAEdgeBytes, Rejects, ::testing::ValuesIn(EdgeBytes(bcCodeUPC_A)),
+                         CaseName());
+
+// The Text a build leaves, and the width in modules, which no digit changes (GS1: EAN-13 and
+// UPC-A 95 modules, EAN-8 67, UPC-E 51, the add-ons 47 and 20).
+TEST(EanUpc, TextAfterTheBuildAndWidthInModules) {
   struct Case {
     TBarcodeType typ;
+    bool checksum;
+    TCheckSumMethod method;
     const char* text;
-    std::int32_t width;
+    const char* after;
+    std::int32_t modules;
   };
-  for (auto [typ, text, width] :
-       {Case{bcCodeEAN13, "", 95}, Case{bcCodeEAN13, "999999999999", 95},
-        Case{bcCodeUPC_A, "1", 95}, Case{bcCodeEAN8, "", 67}, Case{bcCodeEAN8, "9999999", 67}}) {
+  for (const Case& c : {
+           Case{bcCodeEAN13, true, M10, "", "", 95},
+           Case{bcCodeEAN13, true, M10, "999999999999", "999999999999", 95},
+           Case{bcCodeEAN13, true, M10, "123", "123", 95},  // bars padded, Text as typed
+           Case{bcCodeUPC_A, true, M10, "1", "000000000017", 95},
+           Case{bcCodeUPC_A, true, M10, "12345678901", "123456789012", 95},
+           Case{bcCodeUPC_A, true, csmNone, "12345678901", "012345678901", 95},
+           Case{bcCodeUPC_A, false, csmNone, "12345678901", "012345678901", 95},
+           Case{bcCodeEAN8, true, M10, "", "", 67},
+           Case{bcCodeEAN8, true, M10, "9999999", "9999999", 67},
+           Case{bcCodeUPC_E0, false, M10, "", "0000000", 51},
+           Case{bcCodeUPC_E0, false, M10, "999999", "0999999", 51},
+           Case{bcCodeUPC_E1, false, M10, "1234565", "1234565", 51},
+           Case{bcCodeUPC_Supp5, false, M10, "", "00000", 47},
+           Case{bcCodeUPC_Supp5, false, M10, "99999", "99999", 47},
+           Case{bcCodeUPC_Supp2, false, M10, "", "00", 20},
+           Case{bcCodeUPC_Supp2, false, M10, "98", "98", 20},
+       }) {
     TBarcode bc;
-    bc.SetTyp(typ);
-    bc.SetChecksum(true);
-    bc.SetText(text);
-    EXPECT_EQ(bc.Width(), width) << text;
+    Configure(bc, c.typ, c.checksum, c.method, c.text);
+    EXPECT_EQ(bc.Width(), c.modules) << c.typ << " " << c.text;
+    EXPECT_EQ(bc.Text(), c.after) << c.typ << " " << c.text;
   }
 }
 
-TEST(EanUpc, UpcAIsEan13WithALeadingZero) {
-  TBarcode upc, ean;
-  upc.SetTyp(bcCodeUPC_A);
-  upc.SetText("036000291452");
-  ean.SetText("0036000291452");
-  EXPECT_EQ(upc.BuildPattern(), ean.BuildPattern());
-}
-
-TEST(EanUpc, UpcAKeepsAllElevenTypedDigits) {
-  TBarcode bc;
-  bc.SetTyp(bcCodeUPC_A);
-  bc.SetChecksum(true);
-  bc.SetText("12345678901");
-  bc.BuildPattern();
-  EXPECT_EQ(bc.Text(), "123456789012");
-}
-
+// Without a method the check box changes nothing.
 TEST(EanUpc, UpcAWithChecksumButNoMethodBehavesAsWithoutChecksum) {
   TBarcode on, off;
-  for (auto* bc : {&on, &off}) {
-    bc->SetTyp(bcCodeUPC_A);
-    bc->SetCheckSumMethod(csmNone);
-    bc->SetText("12345678901");
-  }
-  on.SetChecksum(true);
+  Configure(on, bcCodeUPC_A, true, csmNone, "12345678901");
+  Configure(off, bcCodeUPC_A, false, csmNone, "12345678901");
   EXPECT_EQ(on.BuildPattern(), off.BuildPattern());
-  EXPECT_EQ(on.Text(), "012345678901");
-  EXPECT_EQ(off.Text(), "012345678901");
 }
-
-TEST(EanUpc, Ean13And8KeepTheTextAsTyped) {
-  TBarcode bc;
-  bc.SetChecksum(true);
-  bc.SetText("123");
-  bc.BuildPattern();
-  EXPECT_EQ(bc.Text(), "123");
-}
-
-struct LengthFailure {
-  TBarcodeType typ;
-  bool checksum;
-  TCheckSumMethod method;
-  const char* text;
-  const char* message;
-  friend void PrintTo(const LengthFailure& c, std::ostream* os) { *os << c.text; }
-};
-
-class EanRejects : public ::testing::TestWithParam<LengthFailure> {};
-
-TEST_P(EanRejects, TooLongTextsWithAnAssertion) {
-  const auto& c = GetParam();
-  TBarcode bc;
-  bc.SetTyp(c.typ);
-  bc.SetChecksum(c.checksum);
-  bc.SetCheckSumMethod(c.method);
-  bc.SetText(c.text);
-  try {
-    bc.BuildPattern();
-    FAIL() << c.text;
-  } catch (const EAssertionFailed& e) {
-    // "<text> (<file>, line <n>)"
-    EXPECT_EQ(e.Message().rfind(std::string(c.message) + " (ean_upc.cpp, line ", 0), 0u)
-        << e.Message();
-    EXPECT_EQ(e.Message().back(), ')');
-  }
-  EXPECT_EQ(bc.Text(), c.text);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Lengths, EanRejects,
-    ::testing::Values(
-        LengthFailure{bcCodeEAN13, false, csmModulo10, "12345678901234",
-                      "Invalid Text len (EAN13)"},
-        LengthFailure{bcCodeEAN13, true, csmModulo10, "1234567890128", "Invalid Text len (EAN13)"},
-        LengthFailure{bcCodeEAN13, true, csmNone, "123456789012", "Invalid Text len (EAN13)"},
-        LengthFailure{bcCodeEAN8, false, csmModulo10, "123456789", "Invalid Text len (EAN8)"},
-        // Mended: eight digits with the check box on are refused, not cut to the last seven.
-        LengthFailure{bcCodeEAN8, true, csmModulo10, "12345678", "Invalid Text len (EAN8)"},
-        LengthFailure{bcCodeEAN8, true, csmNone, "1234567", "Invalid Text len (EAN8)"}));
 
 // Full numbers as printed under the bars (published ones): the engine's Text for them, built with
 // Checksum, carries exactly that number; a changed last digit is refused naming the printed one.
@@ -200,7 +154,7 @@ TEST(FullNumbers, CarryTheNumberAsPrintedOrNameTheRightDigit) {
     ASSERT_EQ(text.has_value(), *c.number != '\0') << c.source;
     if (!text) continue;
     TBarcode bc;
-    test::Configure(bc, c.typ, true, csmModulo10, *text);
+    Configure(bc, c.typ, true, *text);
     EXPECT_EQ(bc.BuildSymbol().Data, c.number) << c.source;
     std::string wrong = c.number;
     wrong.back() = static_cast<char>('0' + (wrong.back() - '0' + 3) % 10);

@@ -145,8 +145,7 @@ TEST(ModuleWidths, NonFiniteOrOversizedRatioRaisesInsteadOfWrapping) {
 
 TEST(Width, EanThirteenSpansNinetyFiveModules) {
   TBarcode bc;
-  bc.SetText("400638133393");
-  bc.SetChecksum(true);
+  test::Configure(bc, bcCodeEAN13, true, "400638133393");
   EXPECT_EQ(bc.Width(), 95);
   bc.SetModul(2);
   EXPECT_EQ(bc.Width(), 190);

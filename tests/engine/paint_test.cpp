@@ -16,9 +16,7 @@ using test::RecordingCanvas;
 
 // EAN-13 4006381333931 at Modul 2: 59 elements, W 190, first and last element a bar of width 2.
 void SetUpEan13(TBarcode& bc) {
-  bc.SetTyp(bcCodeEAN13);
-  bc.SetChecksum(true);
-  bc.SetText("400638133393");
+  test::Configure(bc, bcCodeEAN13, true, "400638133393");
   bc.SetModul(2);
   bc.SetLeft(10);
   bc.SetTop(20);

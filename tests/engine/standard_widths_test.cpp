@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "bars.h"
+#include "support/test_support.h"
 
 namespace bars {
 namespace {
@@ -266,11 +267,10 @@ TEST_P(StandardWidths, RandomTextsReadBackFromTheirElements) {
         std::string text(length(rng), '0');
         for (char& ch : text) ch = static_cast<char>(digit(rng));
         TBarcode bc;
-        bc.SetTyp(c.typ);
+        // With Checksum the add-ons write their check digit into Text.
+        test::Configure(bc, c.typ, i % 2 == 1, text);
         bc.SetModul(modul);
         bc.SetRatio(ratio);
-        bc.SetChecksum(i % 2 == 1);  // the add-ons write their check digit into Text
-        bc.SetText(text);
         ++drawn;
         try {
           const std::string digits = c.read(Scan(bc));

@@ -30,9 +30,7 @@ class TextPlaces : public ::testing::TestWithParam<PlaceCase> {};
 TEST_P(TextPlaces, CodeIsWrittenAtItsCorner) {
   const auto& c = GetParam();
   TBarcode bc;
-  bc.SetTyp(bcCodeEAN13);
-  bc.SetChecksum(true);
-  bc.SetText(c.text);
+  test::Configure(bc, bcCodeEAN13, true, c.text);
   bc.SetModul(c.modul);
   bc.SetLeft(10);
   bc.SetTop(20);
@@ -115,9 +113,7 @@ class PrintedCode : public ::testing::TestWithParam<CodeCase> {};
 TEST_P(PrintedCode, CarriesOnlyTheCheckDigitTheBarsAddWithoutStoringIt) {
   const auto& c = GetParam();
   TBarcode bc;
-  bc.SetTyp(c.typ);
-  bc.SetChecksum(c.checksum);
-  bc.SetText(c.text);
+  test::Configure(bc, c.typ, c.checksum, c.text);
   bc.SetHeight(50);
   bc.SetShowText(bcoCode);
   RecordingCanvas canvas;
@@ -157,9 +153,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 // Left 10, Top 20, Height 50, EAN-13 at Modul 2, the code at the top left.
 void SetUpTextSample(TBarcode& bc, TBarcodeOption show) {
-  bc.SetTyp(bcCodeEAN13);
-  bc.SetChecksum(true);
-  bc.SetText("400638133393");
+  test::Configure(bc, bcCodeEAN13, true, "400638133393");
   bc.SetModul(2);
   bc.SetLeft(10);
   bc.SetTop(20);
@@ -223,9 +217,7 @@ TEST(TextBox, NoneWritesNothing) {
 // Letters under a check digit fail in the build of EAN-128 A/B, before anything is drawn.
 TEST(PrintedCodeLetters, Ean128LettersWithCheckFailInTheBuild) {
   TBarcode bc;
-  bc.SetTyp(bcCodeEAN128B);
-  bc.SetChecksum(true);
-  bc.SetText("AB");
+  test::Configure(bc, bcCodeEAN128B, true, "AB");
   bc.SetShowText(bcoCode);
   RecordingCanvas canvas;
   const std::string message = MessageOf([&] { bc.PaintTo(canvas); });

@@ -26,6 +26,11 @@ inline void Configure(TBarcode& bc, TBarcodeType typ, bool checksum, TCheckSumMe
   bc.SetText(text);
 }
 
+// The same with the modulo-10 check-digit method, which a new barcode has.
+inline void Configure(TBarcode& bc, TBarcodeType typ, bool checksum, std::string_view text) {
+  Configure(bc, typ, checksum, csmModulo10, text);
+}
+
 // Builds twice: each build gives `pattern` and leaves `textAfter` in Text. The second build sees
 // the Text the first one left, so this also checks that the encoders' rewrites are idempotent.
 inline void ExpectRepeatableBuild(TBarcode& bc, const std::string& pattern,
