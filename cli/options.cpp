@@ -7,6 +7,8 @@
 #include <string_view>
 #include <system_error>
 
+#include "digital_link.h"
+
 namespace bars::cli {
 namespace {
 
@@ -40,6 +42,8 @@ enum class Opt : std::uint8_t {
   Eci,
   DmShape,
   Dmre,
+  NoRequisiteCheck,
+  DigitalLink,
   Output,
   Pattern,
   Json,
@@ -86,6 +90,9 @@ constexpr KnownOption kOptions[] = {
     {"eci", 0, true, Opt::Eci},
     {"dm-shape", 0, true, Opt::DmShape},
     {"dmre", 0, false, Opt::Dmre},
+    {"no-requisite-check", 0, false, Opt::NoRequisiteCheck},
+    // Takes its value only after '=': --digital-link alone uses GS1's resolver.
+    {"digital-link", 0, false, Opt::DigitalLink},
     {"output", 'o', true, Opt::Output},
     {"pattern", 0, false, Opt::Pattern},
     {"json", 0, false, Opt::Json},
@@ -408,6 +415,12 @@ void Parser::Apply(const KnownOption& known, const std::string& value) {
       options_.symbolOptions.Dmre = true;
       matrixOptions_.push_back(option);
       break;
+    case Opt::NoRequisiteCheck:
+      options_.symbolOptions.Gs1RequisiteCheck = false;
+      break;
+    case Opt::DigitalLink:
+      options_.digitalLinkStem = value.empty() ? std::string(gs1::kDigitalLinkStem) : value;
+      break;
     case Opt::Output:
       if (value.empty()) throw UsageError(option + ": the file name is empty");
       ChooseOutput(Output::Picture);
@@ -441,10 +454,16 @@ void Parser::CheckMatrixOptions() {
   const TBCdata& row = BCdata[options_.type];
   const bool qr = row.Reader.Family == TReaderFamily::QrCode;
   const bool dm = row.Reader.Family == TReaderFamily::DataMatrix;
+  // GS1 data carry no ECI, and a Digital Link is plain data of the plain types.
+  const bool plain = (qr || dm) && !row.Reader.Fnc1First;
+  if (options_.digitalLinkStem && !plain) {
+    throw UsageError("--digital-link applies to QR Code and Data Matrix only, not " +
+                     std::string(row.TypeName) + " (GS1 types take the bracketed data itself)");
+  }
   for (const std::string& option : matrixOptions_) {
     const MatrixFamily family = FamilyOf(option);
     if ((family == MatrixFamily::Qr && !qr) || (family == MatrixFamily::DataMatrix && !dm) ||
-        (family == MatrixFamily::Both && !qr && !dm)) {
+        (family == MatrixFamily::Both && !plain)) {
       const char* types = family == MatrixFamily::Qr           ? "QR Code"
                           : family == MatrixFamily::DataMatrix ? "Data Matrix"
                                                                : "QR Code and Data Matrix";
@@ -513,7 +532,8 @@ Options Parser::Parse(const std::vector<std::string>& args) {
       shown = arg.substr(0, equals);
       known = FindLong(std::string_view(shown).substr(2));
       if (known != nullptr && equals != std::string::npos) {
-        if (!known->takesValue) throw UsageError("option " + shown + " takes no value");
+        if (!known->takesValue && known->id != Opt::DigitalLink)
+          throw UsageError("option " + shown + " takes no value");
         value = arg.substr(equals + 1);
       }
     } else if (arg.size() >= 2 && arg[0] == '-' && arg[1] != '-') {
@@ -565,6 +585,12 @@ void Configure(TBarcode& barcode, const Options& options, const std::string& tex
   }
   barcode.SetAddOn(options.addOn);
   barcode.SetSymbolOptions(options.symbolOptions);
+  if (options.digitalLinkStem) {
+    gs1::ParseOptions checks = gs1::kDigitalLinkOptions;
+    checks.RequisiteCheck = options.symbolOptions.Gs1RequisiteCheck;
+    barcode.SetText(gs1::DigitalLinkUri(text, *options.digitalLinkStem, checks));
+    return;
+  }
   // A full number's check digit is checked here and added again by the engine.
   std::optional<std::string> full;
   if (options.checksum && options.checkSumMethod == csmModulo10)

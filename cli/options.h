@@ -44,7 +44,11 @@ struct Options {
   bool quietZones = true;  // --quiet-zones standard (the default) or none
   int dpi = 96;
   bool verify = false;
-  TSymbolOptions symbolOptions;  // QR Code and Data Matrix: level, size, mask, shape, ECI
+  TSymbolOptions symbolOptions;  // QR Code and Data Matrix: level, size, mask, shape, ECI;
+                                 // the GS1 requisite check
+  // --digital-link: the stem under which bracketed GS1 data become the URI a QR Code or Data
+  // Matrix carries; nothing without it.
+  std::optional<std::string> digitalLinkStem;
 
   Output output = Output::None;
   std::string outputPath;  // "-" is standard output; in batch mode a template with %n
@@ -70,7 +74,9 @@ Options ParseArguments(const std::vector<std::string>& args);
 // A barcode configured as `options` say, with `text` as its Text, Left and Top 0. A full GS1
 // number (EAN-13 of 13 digits, EAN-8 of 8, UPC-A of 12, UPC-E of 8) given with a modulo-10 check
 // digit to compute has its check digit checked and dropped, since the engine adds it again
-// (TextOfFullNumber); a wrong one raises bars::Exception naming the digit it should be.
+// (TextOfFullNumber); a wrong one raises bars::Exception naming the digit it should be. With
+// digitalLinkStem, `text` is bracketed GS1 data whose Digital Link URI becomes Text; raises the
+// GS1 checks' bars::Exception.
 void Configure(TBarcode& barcode, const Options& options, const std::string& text);
 
 // The picture path of batch line `line`: every %n of the template becomes the line number and

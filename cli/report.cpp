@@ -2,6 +2,10 @@
 
 #include <charconv>
 #include <cstdio>
+#include <optional>
+#include <vector>
+
+#include "digital_link.h"
 
 namespace bars::cli {
 namespace {
@@ -38,6 +42,44 @@ std::string Json(std::string_view bytes, bool utf8) {
 bool Utf8Text(const TBarcode& barcode) {
   const TBCdata* row = CatalogueRow(barcode.Typ());
   return row && row->TwoDimensional && barcode.SymbolOptions().Eci == kEciAuto;
+}
+
+// The GS1 element strings a symbol carries: a GS1 type's data, or the Digital Link URI a plain
+// QR Code or Data Matrix holds; nothing for other data.
+std::optional<std::vector<gs1::Element>> Gs1Elements(const TBarcode& barcode,
+                                                     const TSymbol& symbol) {
+  const TBCdata& row = BCdata[barcode.Typ()];
+  gs1::ParseOptions lenient;  // the symbol was checked as it was made
+  lenient.RequisiteCheck = false;
+  lenient.Gs1_128Limit = false;
+  try {
+    if (row.Reader.Fnc1First) return gs1::ParseElementString(symbol.Data, lenient);
+    const std::string_view text = barcode.Text();
+    if (row.TwoDimensional && (text.starts_with("http://") || text.starts_with("https://")))
+      return gs1::ParseDigitalLink(text, lenient);
+  } catch (const Exception&) {
+    // EAN-128's free data, or a web address that is no Digital Link.
+  }
+  return std::nullopt;
+}
+
+// ,"element_string":..,"digital_link":.. for GS1 data, the link null where it has no primary
+// key; nothing otherwise.
+std::string Gs1Fields(const TBarcode& barcode, const TSymbol& symbol) {
+  const auto elements = Gs1Elements(barcode, symbol);
+  if (!elements) return "";
+  std::string link = "null";
+  if (!BCdata[barcode.Typ()].Reader.Fnc1First) {
+    link = JsonString(barcode.Text());
+  } else {
+    try {
+      link = JsonString(gs1::DigitalLinkUri(*elements));
+    } catch (const Exception&) {
+      // No primary key: no Digital Link.
+    }
+  }
+  return ",\"element_string\":" + JsonString(gs1::HumanReadable(*elements)) +
+         ",\"digital_link\":" + link;
 }
 
 std::string MatrixRow(const TModuleMatrix& matrix, std::int32_t row) {
@@ -77,6 +119,7 @@ std::string JsonRecord(TBarcode& barcode) {
       ",\"height\":" + std::to_string(barcode.SymbolHeight()) +
       ",\"ratio\":" + JsonNumber(barcode.Ratio());
   if (!barcode.AddOn().empty()) record += ",\"addOn\":" + JsonString(barcode.AddOn());
+  record += Gs1Fields(barcode, symbol);
   if (!symbol.Matrix.Empty()) {
     const TModuleMatrix& m = symbol.Matrix;
     record += ",\"rows\":" + std::to_string(m.Rows()) +

@@ -19,7 +19,9 @@ std::string JsonUtf8String(std::string_view utf8);
 // build, and "addOn" when it has one: type is the catalogue name, text and ratio as the build
 // left them, width and height in pixels (add-on included). A two-dimensional symbol adds
 // "rows", "columns" and "matrix" (a string of '1' and '0' a row), QR Code "version", "ecc" and
-// "mask"; their Text is UTF-8 unless an ECI is set. Raises what BuildSymbol raises.
+// "mask"; their Text is UTF-8 unless an ECI is set. GS1 data, and a Digital Link in a plain QR
+// Code or Data Matrix, add "element_string" (bracketed) and "digital_link" (null without a
+// primary key). Raises what BuildSymbol raises.
 std::string JsonRecord(TBarcode& barcode);
 
 // One line per catalogue row: ordinal, catalogue name, window name, "yes" or "no" for

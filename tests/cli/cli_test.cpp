@@ -333,7 +333,8 @@ TEST_P(TypeNames, AllThreeFormsNameTheType) {
   const test::PublishedType& p = GetParam();
   std::string lowerItem = p.itemText;
   for (char& ch : lowerItem) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
-  const std::string data = p.typ == bcGS1_128 ? "(90)12" : "12";
+  const bool gs1Data = p.typ == bcGS1_128 || p.typ == bcGS1DataMatrix || p.typ == bcGS1QRCode;
+  const std::string data = gs1Data ? "(90)12" : "12";
   std::string first;
   for (const std::string& name :
        {std::string(p.typeName), lowerItem, std::to_string(static_cast<int>(p.typ))}) {

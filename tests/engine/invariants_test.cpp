@@ -160,6 +160,7 @@ TEST_P(EveryMatrixType, DrawsEveryDarkModuleOnceOverALightBox) {
     TSymbolOptions options;
     if (!gs1) options.Eci = kEciNone;  // any bytes
     bc.SetSymbolOptions(options);
+    bc.SetText(text);
     SCOPED_TRACE(::testing::Message() << "Text <" << text << ">");
     const TSymbol symbol = bc.BuildSymbol();
     const TModuleMatrix& m = symbol.Matrix;
