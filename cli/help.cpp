@@ -68,8 +68,8 @@ std::string QuietZones() {
 std::string HelpText() {
   return std::string(R"(Usage: barcode-cli [OPTIONS]
 
-Encodes one code (or one per line of a file) as a linear barcode and writes the picture, the
-module pattern or a JSON record. The defaults are the settings of the barcode utility's window.
+Encodes one code (or one per line of a file) as a barcode and writes the picture, the module
+pattern (or matrix) or a JSON record. The defaults are the settings of the barcode utility's window.
 
 Symbol:
   -t, --type NAME          symbology: its catalogue name (EAN13, "Code39 Extended", Codebar,
@@ -121,6 +121,37 @@ Geometry and look:
       --margin PX          white pixels added on every side of the picture, around the
                            quiet zones, 0..10000. Default 0.   e.g. --margin 10
 
+Two-dimensional symbols (QR Code, Data Matrix and their GS1 forms):
+      --ecc L|M|Q|H        QR Code's least error correction level (about 7, 15, 25, 30 %
+                           restored); raised while the data still fit the same version.
+                           Default M.   e.g. --ecc Q
+      --ecc-fixed          keep the level asked exactly.   e.g. --ecc H --ecc-fixed
+      --size N|RxC         pin the size: QR Code's version 1..40, Data Matrix's rows x
+                           columns (10x10 .. 144x144, 8x18 .. 16x48, DMRE 8x48 .. 26x64).
+                           Default the smallest that holds the data.
+                             e.g. -t QRCode --size 5   -t DataMatrix --size 16x48
+      --mask 0..7          pin QR Code's mask pattern; default the one the standard's
+                           penalty rules prefer.   e.g. --mask 2
+      --eci N|none         the ECI designator of the data's character set, 0..999999, or
+                           none for bare bytes. Default: UTF-8 text, carried as ISO/IEC
+                           8859-1 without an ECI where that suffices, else under ECI 26.
+                             e.g. --eci 26   --eci none
+      --dm-shape square|rectangle|any
+                           Data Matrix's shape when --size is not given; any takes the
+                           smallest area, a square on a tie. Default square.
+                             e.g. --dm-shape rectangle
+      --dmre               Data Matrix may also take the rectangles of ISO/IEC 21471.
+                             e.g. --dm-shape rectangle --dmre
+      --digital-link[=STEM]
+                           with -t QRCode or -t DataMatrix: the data are bracketed GS1
+                           element strings, checked, and the symbol carries their GS1
+                           Digital Link URI under STEM (default https://id.gs1.org). The
+                           GS1 types take such a URI, or bracketed data, as their data.
+                             e.g. -t QRCode --digital-link -d "(01)09501101530003(10)AB1"
+      --no-requisite-check the GS1 types do not ask for each AI's requisite AIs (for a
+                           label whose other symbols carry them).
+                             e.g. -t GS1DataMatrix --no-requisite-check -d "(02)09501101530003"
+
 Print size:
       --quiet-zones standard|none
                            standard: the picture holds the whole drawing (a turned symbol,
@@ -154,11 +185,14 @@ Output (exactly one):
                            (vector bars at the size --dpi gives); - writes PNG to standard
                            output. A file appears whole or not at all.
                              e.g. -o label.png   -o label.pdf   -o - > label.png
-      --pattern            print the module pattern, one line.
+      --pattern            print the module pattern, one line; a two-dimensional symbol's
+                           matrix as one line of 1 (dark) and 0 a row.
                              e.g. --pattern -d 400638133393
       --json               print {"type","text","pattern","width","height","ratio"} as one
                            line of JSON, text and ratio as the build left them; "addOn"
-                           too when there is one.
+                           too when there is one; "rows", "columns", "matrix" for a
+                           two-dimensional symbol, and "version", "ecc", "mask" for QR
+                           Code; "element_string" and "digital_link" for GS1 data.
                              e.g. --json -t Code128B -d Hello
 
 Batch:

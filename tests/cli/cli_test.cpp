@@ -726,7 +726,9 @@ TEST(CliHelp, DocumentsEveryOptionWithAnExample) {
         "--text-position", "--color",  "--bar-color", "--font",          "--font-size",
         "--margin",        "--output", "--pattern",   "--json",          "--batch",
         "--quiet-zones",   "--dpi",    "--xdim",      "--bar-height-mm", "--verify",
-        "--list-types",    "--help",   "--version"}) {
+        "--list-types",    "--help",   "--version",   "--ecc",           "--ecc-fixed",
+        "--size",          "--mask",   "--eci",       "--dm-shape",      "--dmre",
+        "--digital-link",  "--no-requisite-check"}) {
     EXPECT_NE(r.out.find(option), std::string::npos) << option;
   }
   std::size_t examples = 0;

@@ -17,9 +17,10 @@ struct MatrixCase {
   const char* name;
   std::vector<std::string> args;  // after -t TYPE -d DATA
   const char* type;
-  const char* data;   // UTF-8
-  int rows, columns;  // 0: any
-  const char* ecc;    // QR: the level used; empty: any
+  const char* data;            // UTF-8
+  int rows, columns;           // 0: any
+  const char* ecc;             // QR: the level used; empty: any
+  const char* read = nullptr;  // what a reader returns, when not `data`
   friend void PrintTo(const MatrixCase& c, std::ostream* os) { *os << c.name; }
 };
 
@@ -53,7 +54,7 @@ TEST_P(MatrixOutput, IsTheMatrixAReaderReadsAsTheData) {
   }
   EXPECT_EQ(record["width"].toInt(), 2 * matrix.Columns()) << "Modul 2 by default";
   EXPECT_EQ(record["height"].toInt(), 2 * matrix.Rows());
-  const bool qr = std::string_view(c.type) == "QRCode";
+  const bool qr = std::string_view(c.type).find("QR") != std::string_view::npos;
   if (qr) {
     EXPECT_EQ(matrix.Rows(), 17 + 4 * record["version"].toInt());
     if (*c.ecc) {
@@ -64,7 +65,7 @@ TEST_P(MatrixOutput, IsTheMatrixAReaderReadsAsTheData) {
   }
   const ZXing::Result read = test::ReadMatrix(
       matrix, qr ? ZXing::BarcodeFormat::QRCode : ZXing::BarcodeFormat::DataMatrix, 4);
-  EXPECT_EQ(read.text(), c.data);
+  EXPECT_EQ(read.text(), c.read ? c.read : c.data);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -93,8 +94,50 @@ INSTANTIATE_TEST_SUITE_P(
                    8,
                    32,
                    ""},
-        MatrixCase{"DataMatrixPinned", {"--size", "32x32"}, "DataMatrix", "Hello", 32, 32, ""}),
+        MatrixCase{"DataMatrixPinned", {"--size", "32x32"}, "DataMatrix", "Hello", 32, 32, ""},
+        MatrixCase{"Gs1DataMatrix",
+                   {},
+                   "GS1DataMatrix",
+                   "(01)09501101530003(10)AB-123(17)250101",
+                   0,
+                   0,
+                   "",
+                   "0109501101530003"
+                   "10AB-123\x1D"
+                   "17250101"},
+        MatrixCase{"Gs1QrCodeFromADigitalLink",
+                   {},
+                   "GS1QRCode",
+                   "https://id.gs1.org/01/09501101530003/10/AB-123?17=250101",
+                   0,
+                   0,
+                   "",
+                   "0109501101530003"
+                   "10AB-123\x1D"
+                   "17250101"},
+        MatrixCase{"QrCodeCarryingADigitalLink",
+                   {"--digital-link"},
+                   "QRCode",
+                   "(01)09501101530003(10)AB-123",
+                   0,
+                   0,
+                   "",
+                   "https://id.gs1.org/01/09501101530003/10/AB-123"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// GS1 data, bracketed or as a URI, give the same element string and Digital Link.
+TEST(MatrixOutput, GivesGs1DataBothWays) {
+  for (const char* data : {"(01)09501101530003(10)AB-123(17)250101",
+                           "https://id.gs1.org/01/09501101530003/10/AB-123?17=250101"}) {
+    const test::ProcessResult r =
+        test::RunProcess(BARCODE_CLI_PATH, {"-t", "GS1 DataMatrix", "-d", data, "--json"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    const QJsonObject record = QJsonDocument::fromJson(QByteArray::fromStdString(r.out)).object();
+    EXPECT_EQ(record["element_string"].toString(), "(01)09501101530003(10)AB-123(17)250101");
+    EXPECT_EQ(record["digital_link"].toString(),
+              "https://id.gs1.org/01/09501101530003/10/AB-123?17=250101");
+  }
+}
 
 }  // namespace
 }  // namespace bars::cli
