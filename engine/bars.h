@@ -178,6 +178,9 @@ class TBarcode : public TComponent {
   struct TextPlacement;
 
   [[noreturn]] void ThrowInternalError() const;
+  // BuildSymbol; without `content` only the pattern or matrix (and a rewritten Text), for the
+  // callers that measure or draw no text.
+  TSymbol Build(bool content);
   // Raises when AddOn cannot follow a symbol of `row`'s type or is not 2 or 5 digits.
   void CheckAddOn(const TBCdata& row) const;
   // The sum of the element widths of `pattern`; raises when it leaves 32 bits.

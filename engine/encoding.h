@@ -98,6 +98,9 @@ struct TEncodeRequest {
   TCheckSumMethod CheckSumMethod;
   std::string_view ClassName;  // the barcode's class name, for messages that name it
   const TSymbolOptions* Options = &kDefaultSymbolOptions;
+  // Whether Data and HumanReadable are wanted: a caller that draws no text or only measures
+  // asks for the pattern (and a rewritten Text) alone.
+  bool Content = true;
 };
 
 // What a QR Code symbol was made with.
@@ -123,8 +126,9 @@ struct TSymbol {
   std::string AddOn;
   // The code written with the symbol (ShowText bcoCode), the add-on after a blank.
   std::string HumanReadable;
-  // The symbology identifier (ISO/IEC 15424) a reader reports with Data, e.g. "]E0", "]C1".
-  std::string SymbologyId;
+  // The symbology identifier (ISO/IEC 15424) a reader reports with Data, e.g. "]E0", "]C1";
+  // static text.
+  std::string_view SymbologyId;
   // The ECI designator Data are under (two-dimensional types), or kEciNone for the symbology's
   // default, ISO/IEC 8859-1.
   std::int32_t Eci = kEciNone;
@@ -139,9 +143,11 @@ struct TSymbol {
 // BuildSymbol, and an empty SymbologyId means the catalogue row's.
 using TEncoder = TSymbol (*)(const TEncodeRequest&);
 
-// A linear symbol whose Data and human-readable text are both `carried`, and Text rewritten to
-// `carried` when `rewritten`.
-TSymbol LinearSymbol(std::string pattern, std::string carried, bool rewritten = false);
+// A linear symbol whose Data and human-readable text are both `carried` (where the request wants
+// them); Text stays as it is.
+TSymbol LinearSymbol(const TEncodeRequest& request, std::string pattern, std::string_view carried);
+// The same for a type that rewrites Text to `text`, which is carried.
+TSymbol RewritingSymbol(const TEncodeRequest& request, std::string pattern, std::string text);
 
 // The pattern character of width digit `digit` ('1'..'4') at `index` (from 0) of a run of width
 // digits that starts with a bar: bars '5'..'8' at even indices, spaces '0'..'3' at odd ones.

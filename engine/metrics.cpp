@@ -42,7 +42,7 @@ std::string PatternFromWidths(std::string_view widthDigits) {
 }
 
 std::int32_t TBarcode::GetWidth() {
-  const TSymbol symbol = BuildSymbol();
+  const TSymbol symbol = Build(false);
   if (!symbol.Matrix.Empty()) return ModulesToPixels(symbol.Matrix.Columns());
   return PatternWidth(symbol.Pattern);
 }
@@ -50,7 +50,7 @@ std::int32_t TBarcode::GetWidth() {
 std::int32_t TBarcode::SymbolHeight() {
   const TBCdata* row = CatalogueRow(typ_);
   if (!row || !row->TwoDimensional) return height_;
-  return ModulesToPixels(BuildSymbol().Matrix.Rows());
+  return ModulesToPixels(Build(false).Matrix.Rows());
 }
 
 std::int32_t TBarcode::ModulesToPixels(std::int32_t modules) const {

@@ -106,7 +106,7 @@ struct TBarcode::TextPlacement {
 };
 
 void TBarcode::PaintTo(TCanvas& canvas) {
-  TSymbol symbol = BuildSymbol();
+  TSymbol symbol = Build(showText_ != bcoNone);
   const std::string& pattern = symbol.Pattern;
   const bool matrix = !symbol.Matrix.Empty();
   const std::int32_t width =

@@ -19,10 +19,14 @@ bool AllDigits(std::string_view s) {
 }  // namespace
 
 std::string TBarcode::BuildPattern() {
-  return std::move(BuildSymbol().Pattern);
+  return std::move(Build(false).Pattern);
 }
 
 TSymbol TBarcode::BuildSymbol() {
+  return Build(true);
+}
+
+TSymbol TBarcode::Build(bool content) {
   const TBCdata* row = CatalogueRow(typ_);
   // A matrix has no bars whose widths Ratio could set (or spoil).
   if (!row || !row->TwoDimensional) ComputeModuleWidths();
@@ -41,24 +45,34 @@ TSymbol TBarcode::BuildSymbol() {
   // Through a local: g++ 12 with -fsanitize=undefined miscompiles a call through an indexed
   // table of functions that return a class (bogus bounds report, then a crash).
   const TEncoder encode = row->Encode.Function();
-  TSymbol symbol = encode({text_, typ_, checksum_, checkSumMethod_, className, &symbolOptions_});
+  TSymbol symbol =
+      encode({text_, typ_, checksum_, checkSumMethod_, className, &symbolOptions_, content});
   if (symbol.SymbologyId.empty()) symbol.SymbologyId = row->Reader.SymbologyId;
   if (!addOn_.empty()) {
     symbol.Pattern += AttachedAddOnPattern(addOn_);
-    symbol.AddOn = addOn_;
-    symbol.HumanReadable += " " + addOn_;
+    if (content) {
+      symbol.AddOn = addOn_;
+      symbol.HumanReadable += " " + addOn_;
+    }
     symbol.SymbologyId = "]E3";  // ISO/IEC 15424: the main symbol and its add-on in one
   }
   if (symbol.Text) text_ = *symbol.Text;
   return symbol;
 }
 
-TSymbol LinearSymbol(std::string pattern, std::string carried, bool rewritten) {
+TSymbol LinearSymbol(const TEncodeRequest& request, std::string pattern, std::string_view carried) {
   TSymbol symbol;
   symbol.Pattern = std::move(pattern);
-  if (rewritten) symbol.Text = carried;
-  symbol.HumanReadable = carried;
-  symbol.Data = std::move(carried);
+  if (request.Content) {
+    symbol.HumanReadable = carried;
+    symbol.Data = carried;
+  }
+  return symbol;
+}
+
+TSymbol RewritingSymbol(const TEncodeRequest& request, std::string pattern, std::string text) {
+  TSymbol symbol = LinearSymbol(request, std::move(pattern), text);
+  symbol.Text = std::move(text);
   return symbol;
 }
 

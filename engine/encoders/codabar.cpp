@@ -75,7 +75,7 @@ TSymbol EncodeCodabar(const TEncodeRequest& request) {
   }
   pattern += kCodabar[kRowB].Pattern;
   // Readers drop the start and stop characters, which Text does not hold either.
-  return LinearSymbol(std::move(pattern), std::string(request.Text));
+  return LinearSymbol(request, std::move(pattern), request.Text);
 }
 
 }  // namespace bars

@@ -61,10 +61,12 @@ TSymbol EncodeCode128(const TEncodeRequest& request) {
   pattern.Append(View(kStopPattern));
   TSymbol symbol;
   symbol.Pattern = pattern.Take();
-  symbol.Data = data;
   if (padded) symbol.Text = "0" + std::string(request.Text);
-  // The printed code shows the check digit that only the bars carry.
-  symbol.HumanReadable = (padded ? *symbol.Text : std::string(request.Text)) + checkDigits;
+  if (request.Content) {
+    symbol.Data = data;
+    // The printed code shows the check digit that only the bars carry.
+    symbol.HumanReadable = (padded ? *symbol.Text : std::string(request.Text)) + checkDigits;
+  }
   return symbol;
 }
 

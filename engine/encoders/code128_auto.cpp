@@ -242,8 +242,8 @@ TSymbol EncodeCode128Auto(const TEncodeRequest& request) {
   std::vector<int> data(request.Text.size());
   for (std::size_t i = 0; i < data.size(); ++i)
     data[i] = static_cast<unsigned char>(request.Text[i]);
-  return LinearSymbol(code128::PatternOfValues(code128::ShortestValues(data)),
-                      std::string(request.Text));
+  return LinearSymbol(request, code128::PatternOfValues(code128::ShortestValues(data)),
+                      request.Text);
 }
 
 }  // namespace bars

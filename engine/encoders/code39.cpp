@@ -112,7 +112,7 @@ std::optional<std::string> Code39Pattern(std::string_view data, bool checksum) {
 TSymbol EncodeCode39(const TEncodeRequest& request) {
   std::optional<std::string> pattern = Code39Pattern(request.Text, request.Checksum);
   if (!pattern) throw BadData(request, "Code39");
-  TSymbol symbol = LinearSymbol(*std::move(pattern), std::string(request.Text));
+  TSymbol symbol = LinearSymbol(request, *std::move(pattern), request.Text);
   // The modulo-43 character is validated and dropped by the reader (ISO/IEC 15424 modifier 3).
   if (request.Checksum) symbol.SymbologyId = "]A3";
   return symbol;
@@ -122,7 +122,7 @@ TSymbol EncodeCode39Ext(const TEncodeRequest& request) {
   const std::optional<std::string> data = full_ascii::Rewrite(request.Text, kCode39Ext);
   if (!data) throw BadData(request, "Code39");
   // Every rewritten character has a row, and the check covers the shifts as well.
-  TSymbol symbol = LinearSymbol(*Code39Pattern(*data, request.Checksum), std::string(request.Text));
+  TSymbol symbol = LinearSymbol(request, *Code39Pattern(*data, request.Checksum), request.Text);
   // Full ASCII, the modulo-43 character validated and dropped (modifier 7).
   if (request.Checksum) symbol.SymbologyId = "]A7";
   return symbol;

@@ -109,14 +109,14 @@ std::optional<std::string> Code93Pattern(std::string_view data) {
 TSymbol EncodeCode93(const TEncodeRequest& request) {
   std::optional<std::string> pattern = Code93Pattern(request.Text);
   if (!pattern) throw BadData(request, "Code93");
-  return LinearSymbol(*std::move(pattern), std::string(request.Text));
+  return LinearSymbol(request, *std::move(pattern), request.Text);
 }
 
 TSymbol EncodeCode93Ext(const TEncodeRequest& request) {
   const std::optional<std::string> data = full_ascii::Rewrite(request.Text, kCode93Ext);
   if (!data) throw BadData(request, "Code93");
   // Every rewritten character has a row, and the check characters cover the shifts as well.
-  return LinearSymbol(*Code93Pattern(*data), std::string(request.Text));
+  return LinearSymbol(request, *Code93Pattern(*data), request.Text);
 }
 
 }  // namespace bars

@@ -31,6 +31,7 @@ std::string EanPattern(const std::string& data, std::size_t leftBegin, std::stri
 TSymbol EanSymbol(std::string pattern, const std::string& data, const TEncodeRequest& request) {
   TSymbol symbol;
   symbol.Pattern = std::move(pattern);
+  if (!request.Content) return symbol;
   symbol.HumanReadable = request.Text;
   if (request.Checksum && request.CheckSumMethod != csmNone) symbol.HumanReadable += data.back();
   symbol.Data = data;
@@ -73,7 +74,7 @@ TSymbol EncodeUPCA(const TEncodeRequest& request) {
     text = ZeroPadded(request.Text, 12);
   }
   std::string pattern = EanPattern(text, 0, "AAAAAA");
-  return LinearSymbol(std::move(pattern), std::move(text), true);
+  return RewritingSymbol(request, std::move(pattern), std::move(text));
 }
 
 }  // namespace bars

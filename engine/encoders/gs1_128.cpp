@@ -15,8 +15,9 @@ TSymbol EncodeGS1_128(const TEncodeRequest& request) {
   for (char c : input.ElementString) {
     data.push_back(c == gs1::kSeparator ? code128::kFnc1Data : static_cast<unsigned char>(c));
   }
-  TSymbol symbol = LinearSymbol(code128::PatternOfValues(code128::ShortestValues(data)),
-                                std::move(input.HumanReadable));
+  TSymbol symbol;
+  symbol.Pattern = code128::PatternOfValues(code128::ShortestValues(data));
+  symbol.HumanReadable = std::move(input.HumanReadable);
   symbol.Data = std::move(input.ElementString);
   return symbol;
 }

@@ -63,8 +63,8 @@ TSymbol EncodeMSI(const TEncodeRequest& request) {
   for (char c : request.Text) pattern += kMsiDigits[static_cast<std::size_t>(c - '0')];
   pattern += kMsiDigits[static_cast<std::size_t>(check)];
   pattern += kMsiStop;
-  TSymbol symbol = LinearSymbol(std::move(pattern), std::string(request.Text));
-  symbol.Data += static_cast<char>('0' + check);  // readers pass the check digit on
+  TSymbol symbol = LinearSymbol(request, std::move(pattern), request.Text);
+  if (request.Content) symbol.Data += static_cast<char>('0' + check);  // readers pass it on
   return symbol;
 }
 

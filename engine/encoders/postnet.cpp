@@ -49,7 +49,7 @@ TSymbol EncodePostNet(const TEncodeRequest& request) {
     pattern += kPostNetDigits[static_cast<std::size_t>(c - '0')];
   }
   pattern += kFrameEnd;
-  return LinearSymbol(std::move(pattern), std::string(request.Text));
+  return LinearSymbol(request, std::move(pattern), request.Text);
 }
 
 }  // namespace bars

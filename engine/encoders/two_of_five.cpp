@@ -68,8 +68,8 @@ TSymbol Encode25Interleaved(const TEncodeRequest& request) {
     }
   }
   pattern += kInterleavedStop;
-  const bool padded = text.size() != request.Text.size();
-  return LinearSymbol(std::move(pattern), std::move(text), padded);
+  if (text.size() == request.Text.size()) return LinearSymbol(request, std::move(pattern), text);
+  return RewritingSymbol(request, std::move(pattern), std::move(text));
 }
 
 TSymbol Encode25Industrial(const TEncodeRequest& request) {
@@ -81,7 +81,7 @@ TSymbol Encode25Industrial(const TEncodeRequest& request) {
     for (std::size_t k = 0; k < 5; ++k) pattern += Wide(flags, k) ? "60" : "50";
   }
   pattern += kIndustrialStop;
-  return LinearSymbol(std::move(pattern), std::string(request.Text));
+  return LinearSymbol(request, std::move(pattern), request.Text);
 }
 
 TSymbol Encode25Matrix(const TEncodeRequest& request) {
@@ -100,7 +100,7 @@ TSymbol Encode25Matrix(const TEncodeRequest& request) {
     pattern += '0';
   }
   pattern += kMatrixStop;
-  return LinearSymbol(std::move(pattern), std::string(request.Text));
+  return LinearSymbol(request, std::move(pattern), request.Text);
 }
 
 }  // namespace bars

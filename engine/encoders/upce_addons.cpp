@@ -97,9 +97,10 @@ std::string UpcESymbol(std::string& text, bool appendCheck, char numberSystem) {
 
 // An add-on's Text (which may keep a check digit that has no bars) is printed; its digits are
 // what a reader returns.
-TSymbol AddOnSymbol(std::string pattern, std::string text, std::string digits) {
-  TSymbol symbol = LinearSymbol(std::move(pattern), std::move(text), true);
-  symbol.Data = std::move(digits);
+TSymbol AddOnSymbol(const TEncodeRequest& request, std::string pattern, std::string text,
+                    std::string digits) {
+  TSymbol symbol = RewritingSymbol(request, std::move(pattern), std::move(text));
+  if (request.Content) symbol.Data = std::move(digits);
   return symbol;
 }
 
@@ -124,9 +125,9 @@ TSymbol EncodeUPCE(const TEncodeRequest& request) {
   std::string text = ZeroPadded(request.Text, appendCheck ? 6 : 7);
   const char numberSystem = request.Typ == bcCodeUPC_E1 ? '1' : '0';
   std::string pattern = UpcESymbol(text, appendCheck, numberSystem);
-  TSymbol symbol = LinearSymbol(std::move(pattern), text, true);
+  TSymbol symbol = RewritingSymbol(request, std::move(pattern), std::move(text));
   // A reader gives the number system, which the parities carry, before the seven digits.
-  symbol.Data.insert(symbol.Data.begin(), numberSystem);
+  if (request.Content) symbol.Data.insert(symbol.Data.begin(), numberSystem);
   return symbol;
 }
 
@@ -141,7 +142,7 @@ TSymbol EncodeSupp5(const TEncodeRequest& request) {
     if (i > 0) pattern += kAddOnDelineator;
     pattern += DigitInParity(data[i], parity[i] == 'E');
   }
-  return AddOnSymbol(std::move(pattern), std::move(text), data.substr(0, 5));
+  return AddOnSymbol(request, std::move(pattern), std::move(text), data.substr(0, 5));
 }
 
 // The published two-digit add-on has no check digit; the one Checksum puts into Text is not
@@ -155,15 +156,17 @@ TSymbol EncodeSupp2(const TEncodeRequest& request) {
   pattern += DigitInParity(data[0], parity[0] == 'E');
   pattern += kAddOnDelineator;
   pattern += DigitInParity(data[1], parity[1] == 'E');
-  return AddOnSymbol(std::move(pattern), std::move(text), data.substr(0, 2));
+  return AddOnSymbol(request, std::move(pattern), std::move(text), data.substr(0, 2));
 }
 
 std::string AttachedAddOnPattern(std::string_view digits) {
   // GS1 asks for a gap of 7 to 12 modules after EAN-13 and UPC-E and 9 to 12 after UPC-A: 9
   // suits every main symbol. Spaces of w0 keep it 9 modules whatever the Ratio.
   std::string pattern(kAddOnGapModules, '0');
-  const TEncodeRequest addOn{digits, digits.size() == 2 ? bcCodeUPC_Supp2 : bcCodeUPC_Supp5, false,
-                             csmNone, ""};
+  const TEncodeRequest addOn{digits, digits.size() == 2 ? bcCodeUPC_Supp2 : bcCodeUPC_Supp5,
+                             false,  csmNone,
+                             "",     &kDefaultSymbolOptions,
+                             false};
   pattern += (digits.size() == 2 ? EncodeSupp2(addOn) : EncodeSupp5(addOn)).Pattern;
   return pattern;
 }

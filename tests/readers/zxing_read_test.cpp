@@ -362,7 +362,7 @@ std::string EngineMismatch(const ReaderCase& c, TBarcode& bc, const Carried& wan
   if (decoded != want.decoded) why += "the engine's Data \"" + Escaped(symbol.Data) + "\"; ";
   const std::string identifier = checksum ? c.identifierSet : c.identifierClear;
   if (!identifier.empty() && symbol.SymbologyId != identifier)
-    why += "the engine's identifier " + symbol.SymbologyId + "; ";
+    why += "the engine's identifier " + std::string(symbol.SymbologyId) + "; ";
   return why;
 }
 
