@@ -44,6 +44,7 @@ struct Options {
   bool quietZones = true;  // --quiet-zones standard (the default) or none
   int dpi = 96;
   bool verify = false;
+  bool sync = false;  // the files and their directories on the disk before the run ends
 
   Output output = Output::None;
   std::string outputPath;  // "-" is standard output; in batch mode a template with %n

@@ -53,133 +53,21 @@ class TVectorCanvas : public TQtCanvas {
   }
 };
 
-// Records where the text goes and draws nothing: the Whole frame's measure of it.
-class TTextBounds : public TQtCanvas {
- public:
-  TTextBounds() : TQtCanvas(scratch_) {}
-
-  void Polygon(std::span<const TPoint>) override {}
-  void TextOut(std::int32_t x, std::int32_t y, const std::string& text) override {
-    const std::int64_t width = TextWidth(text), height = TextHeight(text);
-    if (width <= 0 || height <= 0) return;
-    Add(x, y);
-    Add(std::int64_t{x} + width - 1, std::int64_t{y} + height - 1);
-  }
-
-  // Widens [left, right] x [top, bottom] by the cells recorded.
-  void AddTo(std::int64_t& left, std::int64_t& top, std::int64_t& right,
-             std::int64_t& bottom) const {
-    if (!any_) return;
-    left = std::min(left, left_);
-    top = std::min(top, top_);
-    right = std::max(right, right_);
-    bottom = std::max(bottom, bottom_);
-  }
-
- private:
-  void Add(std::int64_t x, std::int64_t y) {
-    left_ = any_ ? std::min(left_, x) : x;
-    right_ = any_ ? std::max(right_, x) : x;
-    top_ = any_ ? std::min(top_, y) : y;
-    bottom_ = any_ ? std::max(bottom_, y) : y;
-    any_ = true;
-  }
-
-  QImage scratch_{1, 1, QImage::Format_RGB32};  // the device the fonts are measured on
-  bool any_ = false;
-  std::int64_t left_ = 0, top_ = 0, right_ = 0, bottom_ = 0;
-};
-
-// Draws nothing: PaintTo on it raises what the barcode's drawing raises.
-class TNullCanvas : public TCanvas {
- public:
-  void Polygon(std::span<const TPoint>) override {}
-  void TextOut(std::int32_t, std::int32_t, const std::string&) override {}
-  std::int32_t TextWidth(const std::string&) override { return 0; }
-  std::int32_t TextHeight(const std::string&) override { return 0; }
-};
-
-[[noreturn]] void OutOfRange(const TBarcode& barcode) {
-  throw Exception(barcode.ClassName() + ": drawing coordinates out of range");
+// The geometry of `layout`, shown text measured in Qt's fonts.
+TPictureGeometry Measure(TBarcode& barcode, const TPictureLayout& layout) {
+  if (layout.Frame != TPictureFrame::Whole || barcode.ShowText() == bcoNone)
+    return MeasurePicture(barcode, layout);
+  QImage scratch(1, 1, QImage::Format_RGB32);  // the device the fonts are measured on
+  TQtCanvas fonts(scratch);
+  return MeasurePicture(barcode, layout, &fonts);
 }
 
-// For an angle or a position the barcode cannot be drawn at: PaintTo raises its own message.
-[[noreturn]] void CannotDraw(TBarcode& barcode) {
-  TNullCanvas none;
-  barcode.PaintTo(none);
-  OutOfRange(barcode);
+QRect ToQRect(const TPixelRect& r) {
+  return {r.Left, r.Top, r.Width, r.Height};
 }
 
-// Width and Height, checked to be drawable.
-QSize SymbolSize(TBarcode& barcode, int margin) {
-  if (margin < 0) throw Exception("Picture margin " + std::to_string(margin) + " is negative");
-  const std::int32_t width = barcode.Width();
-  const std::int32_t height = barcode.Height();
-  if (width < 1 || height < 1) {
-    throw Exception("Barcode of " + std::to_string(width) + " x " + std::to_string(height) +
-                    " pixels: width and height must be at least 1 pixel");
-  }
-  return {width, height};
-}
-
-// The geometry of `content` (inclusive pixel bounds in barcode coordinates) plus the margin.
-TPictureGeometry Framed(const TBarcode& barcode, std::int64_t left, std::int64_t top,
-                        std::int64_t right, std::int64_t bottom, int margin) {
-  const std::int64_t width = right - left + 1, height = bottom - top + 1;
-  const std::int64_t pictureWidth = width + 2 * std::int64_t{margin};
-  const std::int64_t pictureHeight = height + 2 * std::int64_t{margin};
-  if (pictureWidth > kMaxPictureSide || pictureHeight > kMaxPictureSide ||
-      pictureWidth * pictureHeight > kMaxPicturePixels) {
-    throw Exception("Picture of " + std::to_string(pictureWidth) + " x " +
-                    std::to_string(pictureHeight) + " pixels is too large: at most " +
-                    std::to_string(kMaxPictureSide) + " pixels a side and " +
-                    std::to_string(kMaxPicturePixels) + " pixels in all");
-  }
-  const std::int64_t dx = margin - left, dy = margin - top;
-  if (dx < INT32_MIN || dx > INT32_MAX || dy < INT32_MIN || dy > INT32_MAX) OutOfRange(barcode);
-  return {QSize(static_cast<int>(pictureWidth), static_cast<int>(pictureHeight)),
-          QPoint(static_cast<int>(dx), static_cast<int>(dy)),
-          QRect(margin, margin, static_cast<int>(width), static_cast<int>(height))};
-}
-
-// The Whole frame: the symbol's box, quiet zones included, turned as PaintTo turns the bars,
-// and the text cells.
-TPictureGeometry MeasureWhole(TBarcode& barcode, const TPictureLayout& layout) {
-  const QSize symbol = SymbolSize(barcode, layout.Margin);
-  // Along the pattern the elements cover 0 .. Width - 1, unless a negative Ratio runs them
-  // backwards.
-  const TExtent extent = barcode.PatternExtent(barcode.BuildPattern(), symbol.width());
-  std::int64_t uMin = extent.First, uMax = extent.Last;
-  const std::int64_t modul = barcode.Modul();
-  uMin -= std::int64_t{layout.QuietLeft} * modul;
-  uMax += std::int64_t{layout.QuietRight} * modul;
-
-  if (!std::isfinite(barcode.Angle())) CannotDraw(barcode);
-  const double theta = AngleToRadians(barcode.Angle());
-  const auto origin =
-      TryRotatedOrigin({barcode.Left(), barcode.Top()}, {symbol.width(), symbol.height()}, theta);
-  if (!origin || uMin < INT32_MIN || uMax > INT32_MAX) CannotDraw(barcode);
-  const TRotation turn(theta);
-  std::int64_t left = INT64_MAX, top = INT64_MAX, right = INT64_MIN, bottom = INT64_MIN;
-  // Bars reach row Height as well; the frame, like the window's, ends at row Height - 1.
-  for (std::int64_t u : {uMin, uMax}) {
-    for (std::int32_t v : {0, symbol.height() - 1}) {
-      const auto turned = turn.TryApply({static_cast<std::int32_t>(u), v});
-      if (!turned) CannotDraw(barcode);
-      const std::int64_t x = std::int64_t{turned->X} + origin->X;
-      const std::int64_t y = std::int64_t{turned->Y} + origin->Y;
-      left = std::min(left, x);
-      right = std::max(right, x);
-      top = std::min(top, y);
-      bottom = std::max(bottom, y);
-    }
-  }
-  if (barcode.ShowText() != bcoNone) {
-    TTextBounds text;
-    barcode.PaintTo(text);
-    text.AddTo(left, top, right, bottom);
-  }
-  return Framed(barcode, left, top, right, bottom, layout.Margin);
+QPoint ToQPoint(TPoint p) {
+  return {p.X, p.Y};
 }
 
 // White over `page` outside `shown` (which lies within it), in strips that end at the page's
@@ -218,65 +106,36 @@ void WhitenOutside(QImage& page, const QRect& shown) {
   }
 }
 
-// The vector picture on a painter open on a device of geometry.Size units.
+// The vector picture on a painter open on a device of the geometry's size in units.
 void PaintVector(QPainter& painter, TBarcode& barcode, const TPictureGeometry& geometry) {
-  const QRect page(QPoint(0, 0), geometry.Size);
+  const QRect page(0, 0, geometry.Width, geometry.Height);
   painter.fillRect(page, Qt::white);
   {
-    TVectorCanvas canvas(painter, geometry.Offset);
+    TVectorCanvas canvas(painter, ToQPoint(geometry.Offset));
     barcode.PaintTo(canvas);
   }
   // Painting white over the margin hides what fell into it; the page's own edge cuts the rest.
-  FillOutside(painter, page, geometry.Shown);
+  FillOutside(painter, page, ToQRect(geometry.Shown));
 }
 
 }  // namespace
-
-TPictureLayout PrintLayout(const TBarcode& barcode, int margin) {
-  TPictureLayout layout{TPictureFrame::Whole, margin, 0, 0};
-  if (const TBCdata* row = CatalogueRow(barcode.Typ())) {
-    layout.QuietLeft = row->QuietLeft;
-    layout.QuietRight = barcode.AddOn().empty() ? row->QuietRight : kAddOnQuietRight;
-  }
-  return layout;
-}
-
-TPictureGeometry MeasurePicture(TBarcode& barcode, const TPictureLayout& layout) {
-  if (layout.Frame == TPictureFrame::Whole) return MeasureWhole(barcode, layout);
-  const QSize box = SymbolSize(barcode, layout.Margin);
-  return Framed(barcode, barcode.Left(), barcode.Top(),
-                std::int64_t{barcode.Left()} + box.width() - 1,
-                std::int64_t{barcode.Top()} + box.height() - 1, layout.Margin);
-}
-
-TPictureGeometry BoxGeometry(const TBarcode& barcode, QSize box, int margin) {
-  const std::int64_t dx = std::int64_t{margin} - barcode.Left();
-  const std::int64_t dy = std::int64_t{margin} - barcode.Top();
-  if (dx < INT32_MIN || dx > INT32_MAX || dy < INT32_MIN || dy > INT32_MAX) OutOfRange(barcode);
-  return {box + QSize(2 * margin, 2 * margin), QPoint(static_cast<int>(dx), static_cast<int>(dy)),
-          QRect(QPoint(margin, margin), box)};
-}
 
 void PaintPicture(QImage& page, TBarcode& barcode, const TPictureGeometry& geometry) {
   page.fill(Qt::white);
   {
     // The canvas made for the image writes upright bars straight into it.
-    TQtCanvas canvas(page, geometry.Offset);
+    TQtCanvas canvas(page, ToQPoint(geometry.Offset));
     barcode.PaintTo(canvas);
   }
-  WhitenOutside(page, geometry.Shown);
-}
-
-QSize PictureSize(TBarcode& barcode, int margin) {
-  return MeasurePicture(barcode, {TPictureFrame::Box, margin}).Size;
+  WhitenOutside(page, ToQRect(geometry.Shown));
 }
 
 QImage RenderImage(TBarcode& barcode, const TPictureLayout& layout) {
-  const TPictureGeometry geometry = MeasurePicture(barcode, layout);
-  QImage image(geometry.Size, QImage::Format_RGB32);
+  const TPictureGeometry geometry = Measure(barcode, layout);
+  QImage image(geometry.Width, geometry.Height, QImage::Format_RGB32);
   if (image.isNull()) {
-    throw Exception("Not enough memory for a picture of " + std::to_string(geometry.Size.width()) +
-                    " x " + std::to_string(geometry.Size.height()) + " pixels");
+    throw Exception("Not enough memory for a picture of " + std::to_string(geometry.Width) + " x " +
+                    std::to_string(geometry.Height) + " pixels");
   }
   PaintPicture(image, barcode, geometry);
   return image;
@@ -287,7 +146,7 @@ QImage RenderImage(TBarcode& barcode, int margin) {
 }
 
 QByteArray RenderSvg(TBarcode& barcode, const TPictureLayout& layout, int dpi) {
-  const TPictureGeometry geometry = MeasurePicture(barcode, layout);
+  const TPictureGeometry geometry = Measure(barcode, layout);
   QBuffer buffer;
   buffer.open(QIODevice::WriteOnly);
   QSvgGenerator generator;
@@ -295,8 +154,8 @@ QByteArray RenderSvg(TBarcode& barcode, const TPictureLayout& layout, int dpi) {
   // One picture pixel is one user unit; the document's width and height say how large it
   // prints. Fonts are sized in pixels, so the resolution does not change the text.
   generator.setResolution(dpi);
-  generator.setSize(geometry.Size);
-  generator.setViewBox(QRect(QPoint(0, 0), geometry.Size));
+  generator.setSize(QSize(geometry.Width, geometry.Height));
+  generator.setViewBox(QRect(0, 0, geometry.Width, geometry.Height));
   generator.setTitle(QString::fromLatin1(barcode.GetTypName()));
   {
     QPainter painter(&generator);
@@ -311,15 +170,15 @@ QByteArray RenderSvg(TBarcode& barcode, int margin) {
 }
 
 QByteArray RenderPdf(TBarcode& barcode, const TPictureLayout& layout, int dpi) {
-  const TPictureGeometry geometry = MeasurePicture(barcode, layout);
+  const TPictureGeometry geometry = Measure(barcode, layout);
   QBuffer buffer;
   buffer.open(QIODevice::WriteOnly);
   {
     QPdfWriter writer(&buffer);
     writer.setResolution(dpi);
     writer.setTitle(QString::fromLatin1(barcode.GetTypName()));
-    const QSizeF points(std::ceil(geometry.Size.width() * 72.0 / dpi),
-                        std::ceil(geometry.Size.height() * 72.0 / dpi));
+    const QSizeF points(std::ceil(geometry.Width * 72.0 / dpi),
+                        std::ceil(geometry.Height * 72.0 / dpi));
     writer.setPageLayout(
         QPageLayout(QPageSize(points, QPageSize::Point, QString(), QPageSize::ExactMatch),
                     QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
@@ -328,6 +187,15 @@ QByteArray RenderPdf(TBarcode& barcode, const TPictureLayout& layout, int dpi) {
     PaintVector(painter, barcode, geometry);
   }
   return buffer.data();
+}
+
+std::string EncodeImage(const QImage& image, TBitmapFormat format, int dpi) {
+  const bool words = image.format() == QImage::Format_RGB32 ||
+                     image.format() == QImage::Format_ARGB32 ||
+                     image.format() == QImage::Format_ARGB32_Premultiplied;
+  const QImage rgb = words ? image : image.convertToFormat(QImage::Format_RGB32);
+  return EncodeBitmap({rgb.width(), rgb.height(), rgb.constBits(), rgb.bytesPerLine(), {}}, format,
+                      dpi);
 }
 
 }  // namespace bars

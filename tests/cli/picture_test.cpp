@@ -1,6 +1,6 @@
 // barcode-cli's pictures for printing, through its process interface: the standard quiet
 // zones of each family, whole turned symbols read by ZXing-C++, the resolution in the files,
-// --verify end to end, a batch killed half-way, and the picture module where it is installed.
+// --verify end to end, a batch killed half-way, and barcode-cli-qt where it is installed.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -17,7 +17,7 @@
 #include <sstream>
 #include <thread>
 
-#include "module.h"
+#include "launch.h"
 #include "process.h"
 
 namespace bars {
@@ -310,51 +310,70 @@ TEST(CliBatchKilled, LeavesOnlyWholeFiles) {
   EXPECT_LT(files, 20000);
 }
 
-// --- The picture module --------------------------------------------------------------------
+// --- The Qt program ------------------------------------------------------------------------
 
 struct LayoutCase {
   const char* name;
-  const char* moduleDirectory;  // relative to the program's; nullptr: no module
+  const char* qtDirectory;  // relative to the program's; nullptr: no barcode-cli-qt
   friend void PrintTo(const LayoutCase& c, std::ostream* os) { *os << c.name; }
 };
 
-class ModuleLayout : public ::testing::TestWithParam<LayoutCase> {};
+class QtProgramLayout : public ::testing::TestWithParam<LayoutCase> {};
 
-// A copy of the program, with or without the module where a build or an installation puts it.
-TEST_P(ModuleLayout, PatternsNeedNoModuleAndPicturesFindIt) {
+// A copy of the program, with or without barcode-cli-qt where a build or an installation puts
+// it: patterns and plain bitmaps never need it, a picture with text finds it.
+TEST_P(QtProgramLayout, PatternsAndPlainPicturesNeedNoQtAndTextFindsIt) {
   const auto& c = GetParam();
   TempDir dir;
   const std::filesystem::path bin = dir.Path() / "bin";
   std::filesystem::create_directory(bin);
   std::filesystem::copy_file(BARCODE_CLI_PATH, bin / "barcode-cli");
-  if (c.moduleDirectory) {
-    const std::filesystem::path modules = bin / c.moduleDirectory;
-    std::filesystem::create_directories(modules);
-    std::filesystem::copy_file(BARCODE_CLI_MODULE_PATH, modules / "barcode-cli-pictures.so");
+  if (c.qtDirectory) {
+    const std::filesystem::path programs = bin / c.qtDirectory;
+    std::filesystem::create_directories(programs);
+    std::filesystem::copy_file(BARCODE_CLI_QT_PATH, programs / "barcode-cli-qt");
   }
-  if (!c.moduleDirectory) {
-    for (const std::string& place : cli::PictureModuleCandidates(bin.string()))
+  if (!c.qtDirectory) {
+    for (const std::string& place : cli::QtProgramCandidates(bin.string()))
       if (!place.starts_with(dir.Path().string()) && std::filesystem::exists(place))
-        GTEST_SKIP() << "a module is installed at " << place;
+        GTEST_SKIP() << "barcode-cli-qt is installed at " << place;
   }
   const std::string program = bin / "barcode-cli";
   EXPECT_EQ(test::RunProcess(program, {"-d", kEan, "--pattern"}).exitCode, 0);
-  const ProcessResult r = test::RunProcess(program, {"-d", kEan, "-o", dir / "a.png"});
-  if (c.moduleDirectory) {
+  const ProcessResult plain = test::RunProcess(program, {"-d", kEan, "-o", dir / "a.png"});
+  EXPECT_EQ(plain.exitCode, 0) << plain.err;
+  EXPECT_FALSE(Decode(ReadFile(dir / "a.png")).isNull());
+  const ProcessResult r =
+      test::RunProcess(program, {"-d", kEan, "--show-text", "code", "-o", dir / "b.png"});
+  if (c.qtDirectory) {
     EXPECT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_FALSE(Decode(ReadFile(dir / "a.png")).isNull());
+    EXPECT_FALSE(Decode(ReadFile(dir / "b.png")).isNull());
   } else {
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(r.err.starts_with("Cannot find the picture module")) << r.err;
-    EXPECT_FALSE(std::filesystem::exists(dir / "a.png"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "b.png"));
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Places, ModuleLayout,
+INSTANTIATE_TEST_SUITE_P(Places, QtProgramLayout,
                          ::testing::Values(LayoutCase{"Missing", nullptr},
                                            LayoutCase{"BesideTheProgram", "."},
                                            LayoutCase{"Installed", BARCODE_CLI_MODULE_RELDIR}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// barcode-cli hands its run to barcode-cli-qt with its build's mark; a program of another
+// build, of the same version or not, refuses to carry it out.
+TEST(QtProgram, RefusesTheRunOfAnotherBuild) {
+  TempDir dir;
+  const std::vector<std::string> args = {"-d", kEan, "--show-text", "code", "-o", dir / "a.png"};
+  const ProcessResult other =
+      test::RunProcess(BARCODE_CLI_QT_PATH, args, "", {"BARCODE_CLI_BUILD=" BARCODE_VERSION "-0"});
+  EXPECT_EQ(other.exitCode, 1);
+  EXPECT_NE(other.err.find("barcode-cli of build " BARCODE_VERSION "-0\n"), std::string::npos)
+      << other.err;
+  EXPECT_TRUE(dir.Entries().empty());
+  EXPECT_EQ(test::RunProcess(BARCODE_CLI_QT_PATH, args).exitCode, 0) << "started by hand";
+}
 
 }  // namespace
 }  // namespace bars

@@ -1,0 +1,124 @@
+// PNG files (W3C Portable Network Graphics, second edition): signature, IHDR, pHYs, PLTE for
+// a palette, one IDAT of zlib-compressed rows, IEND.
+#include <zlib.h>
+
+#include <cstring>
+#include <memory>
+
+#include "bars.h"
+#include "bitmap_rows.h"
+
+namespace bars::bitmap {
+namespace {
+
+constexpr unsigned char kSignature[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+// One of zlib's fast levels: a barcode's rows repeat, which any level finds; the slower ones
+// gain a few bytes on pictures with text for twice the time.
+constexpr int kLevel = 2;
+// PNG colour types: 2 true colour, 3 indexed.
+constexpr std::uint8_t kTrueColour = 2, kIndexed = 3;
+
+void Put32(std::string& out, std::uint32_t value) {
+  const char bytes[4] = {static_cast<char>(value >> 24), static_cast<char>(value >> 16),
+                         static_cast<char>(value >> 8), static_cast<char>(value)};
+  out.append(bytes, 4);
+}
+
+// Appends a chunk whose data the caller appends in `fill`; its length and CRC follow the data.
+template <typename Fill>
+void Chunk(std::string& out, const char (&type)[5], Fill fill) {
+  const std::size_t lengthAt = out.size();
+  Put32(out, 0);
+  out.append(type, 4);
+  fill();
+  const std::size_t length = out.size() - lengthAt - 8;
+  if (length > 0x7FFFFFFF) throw Exception("A PNG chunk of more than 2 GB");
+  for (int k = 0; k < 4; ++k)
+    out[lengthAt + std::size_t(k)] = static_cast<char>(length >> (24 - 8 * k));
+  const auto* typed = reinterpret_cast<const Bytef*>(out.data() + lengthAt + 4);
+  Put32(out, static_cast<std::uint32_t>(crc32(0, typed, static_cast<uInt>(length + 4))));
+}
+
+// zlib's compressor, made once a thread and reset for each picture: its state is some 270 KB,
+// which a fresh start would allocate and fault in again for every picture of a batch.
+class TDeflater {
+ public:
+  TDeflater() {
+    if (deflateInit(&stream_, kLevel) != Z_OK) throw Exception("Cannot start zlib");
+  }
+  ~TDeflater() { deflateEnd(&stream_); }
+  TDeflater(const TDeflater&) = delete;
+  TDeflater& operator=(const TDeflater&) = delete;
+
+  // Appends `size` bytes at `data`, compressed, to `out`.
+  void Compress(const std::uint8_t* data, std::size_t size, std::string& out) {
+    if (deflateReset(&stream_) != Z_OK) throw Exception("Cannot reset zlib");
+    const std::size_t start = out.size();
+    out.resize(start + deflateBound(&stream_, static_cast<uLong>(size)));
+    stream_.next_in = const_cast<Bytef*>(data);
+    stream_.avail_in = static_cast<uInt>(size);
+    stream_.next_out = reinterpret_cast<Bytef*>(out.data() + start);
+    stream_.avail_out = static_cast<uInt>(out.size() - start);
+    if (deflate(&stream_, Z_FINISH) != Z_STREAM_END) throw Exception("zlib cannot compress");
+    out.resize(out.size() - stream_.avail_out);
+  }
+
+ private:
+  z_stream stream_{};
+};
+
+TDeflater& Deflater() {
+  thread_local TDeflater deflater;
+  return deflater;
+}
+
+}  // namespace
+
+std::string EncodePng(const TReduced& picture, int dotsPerMetre) {
+  const std::size_t rowBytes = PackedBytes(picture.Width, picture.Bits);
+  // Each row after its filter byte, 0: none. A repeated row is a copy of the one packed above.
+  const std::size_t stride = rowBytes + 1;
+  if (stride * std::size_t(picture.Height) > 0xFFFFFFFFu)
+    throw Exception("A picture too large for one PNG");
+  std::unique_ptr<std::uint8_t[]> rows(new std::uint8_t[stride * std::size_t(picture.Height)]);
+  for (int y = 0; y < picture.Height; ++y) {
+    std::uint8_t* line = rows.get() + std::size_t(y) * stride;
+    if (y > 0 && picture.Rows[std::size_t(y)] == picture.Rows[std::size_t(y) - 1]) {
+      std::memcpy(line, line - stride, stride);
+      continue;
+    }
+    line[0] = 0;
+    PackRow(picture.Rows[std::size_t(y)], picture.Width, picture.Bits, false, line + 1);
+  }
+
+  std::string out(reinterpret_cast<const char*>(kSignature), sizeof kSignature);
+  Chunk(out, "IHDR", [&] {
+    Put32(out, static_cast<std::uint32_t>(picture.Width));
+    Put32(out, static_cast<std::uint32_t>(picture.Height));
+    const bool indexed = picture.Bits != 24;
+    // Bit depth, colour type, compression, filter and interlace methods.
+    const char fields[5] = {static_cast<char>(indexed ? picture.Bits : 8),
+                            static_cast<char>(indexed ? kIndexed : kTrueColour), 0, 0, 0};
+    out.append(fields, 5);
+  });
+  Chunk(out, "pHYs", [&] {
+    Put32(out, static_cast<std::uint32_t>(dotsPerMetre));
+    Put32(out, static_cast<std::uint32_t>(dotsPerMetre));
+    out += '\1';  // the unit is the metre
+  });
+  if (picture.Bits != 24) {
+    Chunk(out, "PLTE", [&] {
+      for (std::uint32_t colour : picture.Colours) {
+        const char rgb[3] = {static_cast<char>(colour >> 16), static_cast<char>(colour >> 8),
+                             static_cast<char>(colour)};
+        out.append(rgb, 3);
+      }
+    });
+  }
+  Chunk(out, "IDAT",
+        [&] { Deflater().Compress(rows.get(), stride * std::size_t(picture.Height), out); });
+  Chunk(out, "IEND", [] {});
+  return out;
+}
+
+}  // namespace bars::bitmap
