@@ -690,6 +690,15 @@ TEST(CliBatch, AllGoodExitsWithZero) {
   EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"1%.svg", "2%.svg"}));
 }
 
+TEST(CliBatch, SyncedFilesAreWhole) {
+  TempDir dir;
+  const ProcessResult r = Cli({"--batch", "-", "--sync", "-o", dir / "%n.bmp"}, "12\n3456\n");
+  EXPECT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_EQ(r.err, "");
+  EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"1.bmp", "2.bmp"}));
+  EXPECT_FALSE(Decode(ReadFile(dir / "2.bmp")).isNull());
+}
+
 TEST(CliBatch, EmptyInputDoesNothing) {
   const ProcessResult r = Cli({"--batch", "-", "--pattern"});
   EXPECT_EQ(r.exitCode, 0);
@@ -707,7 +716,7 @@ TEST(CliHelp, DocumentsEveryOptionWithAnExample) {
         "--text-position", "--color",  "--bar-color", "--font",          "--font-size",
         "--margin",        "--output", "--pattern",   "--json",          "--batch",
         "--quiet-zones",   "--dpi",    "--xdim",      "--bar-height-mm", "--verify",
-        "--list-types",    "--help",   "--version"}) {
+        "--list-types",    "--help",   "--version",   "--sync"}) {
     EXPECT_NE(r.out.find(option), std::string::npos) << option;
   }
   std::size_t examples = 0;

@@ -230,6 +230,37 @@ TEST(PrintSize, SetsTheSvgAndPdfPages) {
             std::string::npos);
 }
 
+// --- Text size -----------------------------------------------------------------------------
+
+struct TextSizeCase {
+  const char* name;
+  std::vector<std::string> args;
+  int em;  // the font's size in pixels: points x dpi / 72
+  friend void PrintTo(const TextSizeCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class TextSize : public ::testing::TestWithParam<TextSizeCase> {};
+
+// Bars 10 pixels high under a much taller printed code: the whole picture is the code's cell,
+// ascent and descent, which for any sans face is one to one and a half times its size.
+TEST_P(TextSize, IsInPointsAtTheResolution) {
+  const auto& c = GetParam();
+  std::vector<std::string> args = c.args;
+  args.insert(args.end(), {"-d", kEan, "--show-text", "code", "--height", "10", "-o", "-"});
+  const ProcessResult r = Cli(args);
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  const int cell = Decode(r.out).height();
+  EXPECT_GE(cell, c.em);
+  EXPECT_LE(cell, c.em * 3 / 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Points, TextSize,
+    ::testing::Values(TextSizeCase{"At96Dpi", {"--font-size", "72"}, 96},
+                      TextSizeCase{"At192Dpi", {"--font-size", "36", "--dpi", "192"}, 96},
+                      TextSizeCase{"At300Dpi", {"--font-size", "24", "--dpi", "300"}, 100}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 // --- Verification --------------------------------------------------------------------------
 
 struct VerifyCase {
@@ -339,6 +370,10 @@ TEST_P(QtProgramLayout, PatternsAndPlainPicturesNeedNoQtAndTextFindsIt) {
         GTEST_SKIP() << "barcode-cli-qt is installed at " << place;
   }
   const std::string program = bin / "barcode-cli";
+  // The loader lists what the program loads, and runs nothing.
+  const ProcessResult libraries = test::RunProcess(program, {}, "", {"LD_TRACE_LOADED_OBJECTS=1"});
+  EXPECT_NE(libraries.out.find("libc.so"), std::string::npos) << libraries.out;
+  EXPECT_EQ(libraries.out.find("Qt"), std::string::npos) << libraries.out;
   EXPECT_EQ(test::RunProcess(program, {"-d", kEan, "--pattern"}).exitCode, 0);
   const ProcessResult plain = test::RunProcess(program, {"-d", kEan, "-o", dir / "a.png"});
   EXPECT_EQ(plain.exitCode, 0) << plain.err;
