@@ -38,6 +38,20 @@ QImage Rasterised(const QByteArray& svg) {
 }
 #endif
 
+// The bitmap file of the picture. The same pixels every way: at a right angle one byte a pixel,
+// the text written by Qt into the rows it takes; a 32-bit page only for slanted symbols and
+// text of many colours.
+std::string EncodeBitmapOf(TBarcode& barcode, const TPictureLayout& layout, TBitmapFormat format,
+                           int dpi) {
+  if (DrawnWithoutPainter(bcoNone, barcode.Angle())) {
+    try {
+      return EncodeBitmap(RenderRasterWithText(barcode, layout).Pixels(), format, dpi);
+    } catch (const ETooManyColours&) {
+    }
+  }
+  return EncodeImage(RenderImage(barcode, layout), format, dpi);
+}
+
 }  // namespace
 
 TQtPictureMaker::TQtPictureMaker(const TPictureSettings& settings) : settings_(settings) {
@@ -81,10 +95,7 @@ void TQtPictureMaker::Make(TBarcode& barcode, TPicture& picture) {
       case PictureFormat::Png: {
         const TBitmapFormat format =
             settings_.format == PictureFormat::Png ? TBitmapFormat::Png : TBitmapFormat::Bmp;
-        // The same pixels either way; the painter only where it is needed.
-        bytes = DrawnWithoutPainter(barcode.ShowText(), barcode.Angle())
-                    ? EncodeBitmap(RenderRaster(barcode, layout).Pixels(), format, settings_.dpi)
-                    : EncodeImage(RenderImage(barcode, layout), format, settings_.dpi);
+        bytes = EncodeBitmapOf(barcode, layout, format, settings_.dpi);
         // Read back by Qt's own decoder: the check covers our encoder as well.
         if (settings_.verify)
           readBack = QImage::fromData(QByteArrayView(bytes.data(), qsizetype(bytes.size())));

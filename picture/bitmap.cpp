@@ -94,17 +94,17 @@ TReduced Reduce(const TPixelRows& pixels) {
   if (indexed) {
     // The caller's palette may hold colours twice or unused: each used index is mapped to the
     // one index of its colour.
-    std::array<int, 256> map;
-    map.fill(-1);
+    std::array<bool, 256> used{};
     for (int y : distinct) {
       const std::uint8_t* row = out.Rows[std::size_t(y)];
-      for (int x = 0; x < pixels.Width; ++x) {
-        int& to = map[row[x]];
-        if (to >= 0) continue;
-        const std::size_t from = row[x];
-        if (from >= pixels.Palette.size()) throw Exception("A pixel beyond its palette");
-        to = palette.IndexOf(pixels.Palette[from] & 0xFFFFFF);
-      }
+      for (int x = 0; x < pixels.Width; ++x) used[row[x]] = true;
+    }
+    std::array<int, 256> map;
+    map.fill(-1);
+    for (std::size_t from = 0; from < 256; ++from) {
+      if (!used[from]) continue;
+      if (from >= pixels.Palette.size()) throw Exception("A pixel beyond its palette");
+      map[from] = palette.IndexOf(pixels.Palette[from] & 0xFFFFFF);
     }
     bool same = true;
     for (int i = 0; i < 256; ++i)

@@ -13,6 +13,8 @@ namespace {
 // Beyond this a multiple of 90 degrees, held as a double, no longer turns a picture's
 // rectangles into upright ones: the rounding error of its radians reaches a pixel.
 constexpr double kLargestRightAngle = 1e9;
+// The palette's hash table: a power of two, four times 256.
+constexpr std::size_t kSlots = 1024;
 
 [[noreturn]] void NeedsPainter() {
   throw Exception("This picture needs a painter: text, or a turn other than a right angle");
@@ -42,25 +44,30 @@ TRaster::TRaster(int width, int height) : width_(width), height_(height) {
     throw Exception("Not enough memory for a picture of " + std::to_string(width) + " x " +
                     std::to_string(height) + " pixels");
   }
-  palette_.push_back(0xFFFFFFFF);
+  slots_.assign(kSlots, -1);
+  IndexOf(0xFFFFFFFFu);
 }
 
-std::uint8_t TRaster::IndexOf(TColor color) {
-  const std::uint32_t argb =
-      0xFF000000u | (color & 0xFF) << 16 | (color & 0xFF00) | (color >> 16 & 0xFF);
-  const auto at = std::find(palette_.begin(), palette_.end(), argb);
-  if (at != palette_.end()) return static_cast<std::uint8_t>(at - palette_.begin());
-  if (palette_.size() == 256) throw Exception("A picture of more than 256 colours");
-  palette_.push_back(argb);
-  return static_cast<std::uint8_t>(palette_.size() - 1);
+std::uint8_t TRaster::IndexOf(std::uint32_t argb) {
+  argb |= 0xFF000000u;
+  for (std::size_t slot = (argb * 2654435761u) >> 22;; slot = (slot + 1) % kSlots) {
+    const std::int16_t index = slots_[slot];
+    if (index < 0) {
+      if (palette_.size() == 256) throw ETooManyColours();
+      slots_[slot] = static_cast<std::int16_t>(palette_.size());
+      palette_.push_back(argb);
+      return static_cast<std::uint8_t>(palette_.size() - 1);
+    }
+    if (palette_[std::size_t(index)] == argb) return static_cast<std::uint8_t>(index);
+  }
 }
 
 TPixelRows TRaster::Pixels() const {
   return {width_, height_, pixels_.data(), width_, palette_};
 }
 
-TRasterCanvas::TRasterCanvas(TRaster& raster, TPoint offset, TPixelRect clip)
-    : raster_(raster), offset_(offset) {
+TRasterCanvas::TRasterCanvas(TRaster& raster, TPoint offset, TPixelRect clip, TRasterText* text)
+    : raster_(raster), offset_(offset), text_(text) {
   // Nothing lands outside the raster, whatever the caller's clip.
   const int left = std::max(clip.Left, 0), top = std::max(clip.Top, 0);
   const int right = std::min(clip.Right(), raster.Width() - 1);
@@ -83,7 +90,7 @@ void TRasterCanvas::Polygon(std::span<const TPoint> p) {
   const int top = std::max(std::min(y0, y2), clip_.Top);
   const int bottom = std::min(std::max(y0, y2), clip_.Bottom());
   if (left > right || top > bottom) return;
-  Fill(left, top, right, bottom, raster_.IndexOf(Pen().Color()));
+  Fill(left, top, right, bottom, raster_.IndexOfColor(Pen().Color()));
 }
 
 void TRasterCanvas::Fill(int left, int top, int right, int bottom, std::uint8_t index) {
@@ -112,25 +119,33 @@ void TRasterCanvas::Flush() {
     std::memcpy(raster_.Row(y) + bandLeft_, first, bytes);
 }
 
-void TRasterCanvas::TextOut(std::int32_t, std::int32_t, const std::string&) {
-  NeedsPainter();
+void TRasterCanvas::TextOut(std::int32_t x, std::int32_t y, const std::string& text) {
+  if (text_ == nullptr) NeedsPainter();
+  Flush();
+  text_->TextOut(raster_, offset_, clip_, Font(), Brush().Color(), x, y, text);
 }
 
-std::int32_t TRasterCanvas::TextWidth(const std::string&) {
-  NeedsPainter();
+std::int32_t TRasterCanvas::TextWidth(const std::string& text) {
+  if (text_ == nullptr) NeedsPainter();
+  text_->Fonts().Font() = Font();
+  return text_->Fonts().TextWidth(text);
 }
 
-std::int32_t TRasterCanvas::TextHeight(const std::string&) {
-  NeedsPainter();
+std::int32_t TRasterCanvas::TextHeight(const std::string& text) {
+  if (text_ == nullptr) NeedsPainter();
+  text_->Fonts().Font() = Font();
+  return text_->Fonts().TextHeight(text);
 }
 
-TRaster RenderRaster(TBarcode& barcode, const TPictureLayout& layout) {
-  // A slanted element meets the canvas, which refuses it; text is refused before it is measured.
-  if (barcode.ShowText() != bcoNone) NeedsPainter();
-  const TPictureGeometry geometry = MeasurePicture(barcode, layout);
+TRaster RenderRaster(TBarcode& barcode, const TPictureLayout& layout, TRasterText* text) {
+  // A slanted element meets the canvas, which refuses it; text without a writer is refused
+  // before it is measured.
+  if (barcode.ShowText() != bcoNone && text == nullptr) NeedsPainter();
+  const TPictureGeometry geometry =
+      MeasurePicture(barcode, layout, text ? &text->Fonts() : nullptr);
   TRaster raster(geometry.Width, geometry.Height);
   {
-    TRasterCanvas canvas(raster, geometry.Offset, geometry.Shown);
+    TRasterCanvas canvas(raster, geometry.Offset, geometry.Shown, text);
     barcode.PaintTo(canvas);
   }
   return raster;

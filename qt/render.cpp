@@ -17,6 +17,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "qt_canvas.h"
 
@@ -51,6 +52,133 @@ class TVectorCanvas : public TQtCanvas {
     glyphs.addText(baseline, font, text);
     painter.fillPath(glyphs, ToQColor(Font().Color()));
   }
+};
+
+// Measures text in Qt's fonts on a bitmap, each text once: the frame and the drawing ask for
+// the same widths and heights again.
+class TFontsOnce : public TQtCanvas {
+ public:
+  TFontsOnce() : TQtCanvas(scratch_) {}
+
+  std::int32_t TextWidth(const std::string& text) override {
+    if (!width_ || widthFont_ != Font() || widthText_ != text) {
+      width_ = TQtCanvas::TextWidth(text);
+      widthFont_ = Font();
+      widthText_ = text;
+    }
+    return *width_;
+  }
+  // Every text of a font is as high as the font's cell.
+  std::int32_t TextHeight(const std::string& text) override {
+    if (!height_ || heightFont_ != Font()) {
+      height_ = TQtCanvas::TextHeight(text);
+      heightFont_ = Font();
+    }
+    return *height_;
+  }
+
+ private:
+  QImage scratch_{1, 1, QImage::Format_RGB32};  // the device the fonts are measured on
+  std::optional<std::int32_t> width_, height_;
+  TFont widthFont_, heightFont_;
+  std::string widthText_;
+};
+
+// Text for a raster, written by the Qt canvas onto a bitmap of the pixels around it, which holds
+// the raster's own pixels there first: each pixel comes out as the same painting on the whole
+// page gives it.
+class TQtRasterText : public TRasterText {
+ public:
+  TCanvas& Fonts() override { return fonts_; }
+
+  void TextOut(TRaster& raster, TPoint offset, const TPixelRect& clip, const TFont& font,
+               TColor brush, std::int32_t x, std::int32_t y, const std::string& text) override {
+    // The cell, measured already by the drawing, and an em around it for glyphs that reach
+    // beyond it; twice that while ink reaches the edge of the area.
+    fonts_.Font() = font;
+    const std::int64_t width = fonts_.TextWidth(text), height = fonts_.TextHeight(text);
+    const std::int64_t left = std::int64_t{x} + offset.X, top = std::int64_t{y} + offset.Y;
+    for (std::int64_t reach = std::max<std::int64_t>(height, 8);; reach *= 2) {
+      const TPixelRect area =
+          Clipped(left - reach, top - reach, left + width + reach, top + height + reach, clip);
+      if (area.Width <= 0 || area.Height <= 0) return;
+      const QImage band = Written(raster, area, offset, font, brush, x, y, text);
+      if (!InkAtEdge(raster, area, band, clip)) {
+        Store(band, area, raster);
+        return;
+      }
+    }
+  }
+
+ private:
+  static TPixelRect Clipped(std::int64_t left, std::int64_t top, std::int64_t right,
+                            std::int64_t bottom, const TPixelRect& clip) {
+    left = std::max<std::int64_t>(left, clip.Left);
+    top = std::max<std::int64_t>(top, clip.Top);
+    right = std::min<std::int64_t>(right, clip.Right());
+    bottom = std::min<std::int64_t>(bottom, clip.Bottom());
+    if (left > right || top > bottom) return {};
+    return {static_cast<int>(left), static_cast<int>(top), static_cast<int>(right - left + 1),
+            static_cast<int>(bottom - top + 1)};
+  }
+
+  // The raster's pixels of `area` with the text written on them.
+  static QImage Written(const TRaster& raster, const TPixelRect& area, TPoint offset,
+                        const TFont& font, TColor brush, std::int32_t x, std::int32_t y,
+                        const std::string& text) {
+    QImage band(area.Width, area.Height, QImage::Format_RGB32);
+    if (band.isNull()) throw Exception("Not enough memory for a picture's text");
+    const std::vector<std::uint32_t>& palette = raster.Palette();
+    for (int r = 0; r < area.Height; ++r) {
+      const std::uint8_t* from = raster.Row(area.Top + r) + area.Left;
+      auto* to = reinterpret_cast<QRgb*>(band.scanLine(r));
+      for (int c = 0; c < area.Width; ++c) to[c] = palette[from[c]];
+    }
+    {
+      // Its painter ends with it, before the band is handed out.
+      TQtCanvas canvas(band, QPoint(offset.X - area.Left, offset.Y - area.Top));
+      canvas.Font() = font;
+      canvas.Brush().SetColor(brush);
+      canvas.TextOut(x, y, text);
+    }
+    return band;
+  }
+
+  // Whether the text changed a pixel on an edge of `area` that is not the clip's own edge.
+  static bool InkAtEdge(const TRaster& raster, const TPixelRect& area, const QImage& band,
+                        const TPixelRect& clip) {
+    const auto changed = [&](int r, int c) {
+      return reinterpret_cast<const QRgb*>(band.constScanLine(r))[c] !=
+             raster.Palette()[raster.Row(area.Top + r)[area.Left + c]];
+    };
+    for (int c = 0; c < area.Width; ++c) {
+      if (area.Top > clip.Top && changed(0, c)) return true;
+      if (area.Bottom() < clip.Bottom() && changed(area.Height - 1, c)) return true;
+    }
+    for (int r = 0; r < area.Height; ++r) {
+      if (area.Left > clip.Left && changed(r, 0)) return true;
+      if (area.Right() < clip.Right() && changed(r, area.Width - 1)) return true;
+    }
+    return false;
+  }
+
+  static void Store(const QImage& band, const TPixelRect& area, TRaster& raster) {
+    for (int r = 0; r < area.Height; ++r) {
+      std::uint8_t* to = raster.Row(area.Top + r) + area.Left;
+      const auto* from = reinterpret_cast<const QRgb*>(band.constScanLine(r));
+      QRgb last = 0;
+      std::uint8_t index = 0;
+      bool any = false;
+      for (int c = 0; c < area.Width; ++c) {
+        if (from[c] == raster.Palette()[to[c]]) continue;  // untouched
+        if (!any || from[c] != last) index = raster.IndexOf(last = from[c]);
+        any = true;
+        to[c] = index;
+      }
+    }
+  }
+
+  TFontsOnce fonts_;
 };
 
 // The geometry of `layout`, shown text measured in Qt's fonts.
@@ -143,6 +271,11 @@ QImage RenderImage(TBarcode& barcode, const TPictureLayout& layout) {
 
 QImage RenderImage(TBarcode& barcode, int margin) {
   return RenderImage(barcode, {TPictureFrame::Box, margin});
+}
+
+TRaster RenderRasterWithText(TBarcode& barcode, const TPictureLayout& layout) {
+  TQtRasterText text;
+  return RenderRaster(barcode, layout, &text);
 }
 
 QByteArray RenderSvg(TBarcode& barcode, const TPictureLayout& layout, int dpi) {

@@ -17,6 +17,7 @@
 #include "bars.h"
 #include "bitmap.h"
 #include "frame.h"
+#include "raster.h"
 
 namespace bars {
 
@@ -29,6 +30,12 @@ void PaintPicture(QImage& page, TBarcode& barcode, const TPictureGeometry& geome
 // and PaintTo raise; a picture whose drawing failed is never returned.
 QImage RenderImage(TBarcode& barcode, const TPictureLayout& layout);
 QImage RenderImage(TBarcode& barcode, int margin = 0);  // the Box frame
+
+// The same picture in one byte a pixel (raster.h), its text written by Qt into the rows it
+// takes: the pixels of RenderImage, without a 32-bit page, for a picture turned by a right angle
+// or not at all. Raises as RenderImage, as RenderRaster for a slanted symbol, and
+// ETooManyColours when text blends into more than 256 colours.
+TRaster RenderRasterWithText(TBarcode& barcode, const TPictureLayout& layout);
 
 // The same picture as an SVG document whose size is its pixels at `dpi` dots per inch: bars as
 // vector polygons, text as glyph outlines (so that it sits in its white box as on the bitmap,

@@ -51,6 +51,8 @@ struct RasterCase {
   TPoint at;      // Left and Top
   bool coloured;  // red bars on yellow spaces
   const char* addOn;
+  TBarcodeOption showText = bcoNone;
+  TShowTextPosition position = stpBottomCenter;
   friend void PrintTo(const RasterCase& c, std::ostream* os) { *os << c.name; }
 };
 
@@ -69,6 +71,8 @@ TEST_P(Raster, HasTheQtCanvasPixels) {
   bc.SetAngle(c.angle);
   bc.SetLeft(c.at.X);
   bc.SetTop(c.at.Y);
+  bc.SetShowText(c.showText);
+  bc.SetShowTextPosition(c.position);
   if (c.coloured) {
     bc.SetColor(clYellow);
     bc.SetColorBar(clRed);
@@ -76,8 +80,12 @@ TEST_P(Raster, HasTheQtCanvasPixels) {
   const TPictureLayout layout = c.frame == TPictureFrame::Whole
                                     ? PrintLayout(bc, c.margin)
                                     : TPictureLayout{TPictureFrame::Box, c.margin};
-  ASSERT_TRUE(DrawnWithoutPainter(bc.ShowText(), bc.Angle()));
-  EXPECT_EQ(Mismatches(RenderRaster(bc, layout), RenderImage(bc, layout)), 0);
+  const QImage qt = RenderImage(bc, layout);
+  if (c.showText == bcoNone) {
+    ASSERT_TRUE(DrawnWithoutPainter(bc.ShowText(), bc.Angle()));
+    EXPECT_EQ(Mismatches(RenderRaster(bc, layout), qt), 0) << "without Qt";
+  }
+  EXPECT_EQ(Mismatches(RenderRasterWithText(bc, layout), qt), 0) << "text written by Qt";
 }
 
 constexpr auto kBox = TPictureFrame::Box;
@@ -98,7 +106,59 @@ INSTANTIATE_TEST_SUITE_P(
         RasterCase{"BoxAwayFromOrigin", bcCodeEAN8, "9638507", 0, kBox, 2, 2, {7, -4}, true, ""},
         RasterCase{"PostNetShortBars", bcCodePostNet, "12345", 0, kWhole, 2, 2, {}, false, ""},
         RasterCase{"PostNetShortBarsTurned", bcCodePostNet, "12345", 270, kBox, 0, 2, {}, true, ""},
-        RasterCase{"SpacesWhiteBarsRed", bcCodeCodabar, "A12B", 0, kWhole, 0, 2, {}, true, ""}),
+        RasterCase{"SpacesWhiteBarsRed", bcCodeCodabar, "A12B", 0, kWhole, 0, 2, {}, true, ""},
+        RasterCase{
+            "CodeBelow", bcCodeEAN13, "400638133393", 0, kWhole, 0, 2, {}, false, "", bcoCode},
+        RasterCase{
+            "CodeInTheBox", bcCodeEAN13, "400638133393", 0, kBox, 3, 2, {}, false, "", bcoCode},
+        RasterCase{"BothOverColours",
+                   bcCode128B,
+                   "Hello",
+                   0,
+                   kWhole,
+                   2,
+                   2,
+                   {},
+                   true,
+                   "",
+                   bcoBoth,
+                   stpTopCenter},
+        RasterCase{"TypeNameCutByTheBox",
+                   bcCode39,
+                   "AB",
+                   0,
+                   kBox,
+                   0,
+                   2,
+                   {5, 40},
+                   true,
+                   "",
+                   bcoTyp,
+                   stpTopRight},
+        RasterCase{"TextTurned90",
+                   bcCodeEAN8,
+                   "9638507",
+                   90,
+                   kWhole,
+                   1,
+                   2,
+                   {},
+                   false,
+                   "",
+                   bcoBoth,
+                   stpBottomLeft},
+        RasterCase{"TextTurned180AddOn",
+                   bcCodeUPC_A,
+                   "03600029145",
+                   180,
+                   kWhole,
+                   0,
+                   2,
+                   {},
+                   true,
+                   "12",
+                   bcoCode,
+                   stpBottomRight}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Arbitrary upright rectangles (two-dimensional symbols draw rows of them at any height), in
