@@ -40,9 +40,20 @@ void Chunk(std::string& out, const char (&type)[5], Fill fill) {
   Put32(out, static_cast<std::uint32_t>(crc32(0, typed, static_cast<uInt>(length + 4))));
 }
 
+// The Adler-32 checksum that ends a zlib stream (RFC 1950) after `zeros` more zero bytes, each
+// leaving the sum of the bytes as it is and adding it to the sum of sums: a repeated row costs
+// nothing to sum.
+std::uint32_t AdlerAfterZeros(std::uint32_t adler, std::size_t zeros) {
+  constexpr std::uint64_t kBase = 65521;
+  const std::uint64_t a = adler & 0xFFFF, b = adler >> 16;
+  return static_cast<std::uint32_t>((b + zeros % kBase * a) % kBase << 16 | a);
+}
+
 // zlib's compressor, made once a thread and reset for each picture: a fresh one would allocate
 // and clear its state again for every picture of a batch. Its window and hash table follow the
 // size of the data, so that one small picture does not clear 64 KB of table for 3 KB of rows.
+// It writes raw deflate data; the zlib stream's header and checksum are written here, the
+// checksum summed by the caller, who knows which rows repeat.
 class TDeflater {
  public:
   TDeflater() = default;
@@ -50,30 +61,39 @@ class TDeflater {
   TDeflater(const TDeflater&) = delete;
   TDeflater& operator=(const TDeflater&) = delete;
 
-  // Appends `size` bytes at `data`, compressed, to `out`.
-  void Compress(const std::uint8_t* data, std::size_t size, std::string& out) {
+  // Appends `size` bytes at `data` to `out` as a zlib stream ending in `adler`, their checksum.
+  void Compress(const std::uint8_t* data, std::size_t size, std::uint32_t adler, std::string& out) {
     // The smallest window that holds the data (zlib takes 2^9 to 2^15), and a hash table of
-    // as many entries (2^(memLevel + 7)).
+    // as many entries (2^(memLevel + 7)) up to 4096: a barcode's bytes repeat at short
+    // distances, which a larger table finds no better.
     int windowBits = 9;
     while (windowBits < 15 && (std::size_t{1} << windowBits) < size) ++windowBits;
     if (windowBits != windowBits_) {
       End();
-      if (deflateInit2(&stream_, kLevel, Z_DEFLATED, windowBits, std::max(windowBits - 7, 1),
+      if (deflateInit2(&stream_, kLevel, Z_DEFLATED, -windowBits, std::clamp(windowBits - 7, 1, 5),
                        Z_DEFAULT_STRATEGY) != Z_OK)
         throw Exception("Cannot start zlib");
       windowBits_ = windowBits;
     } else if (deflateReset(&stream_) != Z_OK) {
       throw Exception("Cannot reset zlib");
     }
-    const std::size_t start = out.size();
-    out.resize(start + deflateBound(&stream_, static_cast<uLong>(size)));
+    // RFC 1950: deflate with a 2^windowBits window, a fast level, the header a multiple of 31.
+    const unsigned method = unsigned(windowBits - 8) << 4 | 8, flags = 1u << 6;
+    out += static_cast<char>(method);
+    out += static_cast<char>(flags + 31 - (method << 8 | flags) % 31);
+    // Into a buffer kept for the next picture: the string would clear what zlib overwrites.
+    const std::size_t bound = deflateBound(&stream_, static_cast<uLong>(size));
+    if (bound > capacity_) {
+      buffer_.reset(new std::uint8_t[bound]);
+      capacity_ = bound;
+    }
     stream_.next_in = const_cast<Bytef*>(data);
     stream_.avail_in = static_cast<uInt>(size);
-    stream_.next_out = reinterpret_cast<Bytef*>(out.data() + start);
-    stream_.avail_out = static_cast<uInt>(out.size() - start);
-    const int status = deflate(&stream_, Z_FINISH);
-    out.resize(out.size() - stream_.avail_out);
-    if (status != Z_STREAM_END) throw Exception("zlib cannot compress");
+    stream_.next_out = buffer_.get();
+    stream_.avail_out = static_cast<uInt>(bound);
+    if (deflate(&stream_, Z_FINISH) != Z_STREAM_END) throw Exception("zlib cannot compress");
+    out.append(reinterpret_cast<const char*>(buffer_.get()), bound - stream_.avail_out);
+    Put32(out, adler);
   }
 
  private:
@@ -85,6 +105,8 @@ class TDeflater {
 
   z_stream stream_{};
   int windowBits_ = 0;  // 0: not started
+  std::unique_ptr<std::uint8_t[]> buffer_;
+  std::size_t capacity_ = 0;
 };
 
 TDeflater& Deflater() {
@@ -106,11 +128,13 @@ std::string EncodePng(const TReduced& picture, int dotsPerMetre) {
   std::unique_ptr<std::uint8_t[]> packed(new std::uint8_t[2 * rowBytes]);
   std::uint8_t* above = packed.get();
   std::uint8_t* current = packed.get() + rowBytes;
+  std::uint32_t adler = 1;
   for (int y = 0; y < picture.Height; ++y) {
     std::uint8_t* line = rows.get() + std::size_t(y) * stride;
     line[0] = y == 0 ? 0 : 2;
     if (y > 0 && picture.Rows[std::size_t(y)] == picture.Rows[std::size_t(y) - 1]) {
       std::memset(line + 1, 0, rowBytes);
+      adler = AdlerAfterZeros(static_cast<std::uint32_t>(adler32(adler, line, 1)), rowBytes);
       continue;
     }
     PackRow(picture.Rows[std::size_t(y)], picture.Width, picture.Bits, false, current);
@@ -120,6 +144,7 @@ std::string EncodePng(const TReduced& picture, int dotsPerMetre) {
       for (std::size_t k = 0; k < rowBytes; ++k)
         line[1 + k] = static_cast<std::uint8_t>(current[k] - above[k]);
     }
+    adler = static_cast<std::uint32_t>(adler32(adler, line, static_cast<uInt>(stride)));
     std::swap(above, current);
   }
 
@@ -148,7 +173,7 @@ std::string EncodePng(const TReduced& picture, int dotsPerMetre) {
     });
   }
   Chunk(out, "IDAT",
-        [&] { Deflater().Compress(rows.get(), stride * std::size_t(picture.Height), out); });
+        [&] { Deflater().Compress(rows.get(), stride * std::size_t(picture.Height), adler, out); });
   Chunk(out, "IEND", [] {});
   return out;
 }
