@@ -93,12 +93,12 @@ class TQtRasterText : public TRasterText {
 
   void TextOut(TRaster& raster, TPoint offset, const TPixelRect& clip, const TFont& font,
                TColor brush, std::int32_t x, std::int32_t y, const std::string& text) override {
-    // The cell, measured already by the drawing, and an em around it for glyphs that reach
-    // beyond it; twice that while ink reaches the edge of the area.
+    // The cell, measured already by the drawing, and half its height around it for glyphs
+    // that reach beyond it; twice that while ink reaches the edge of the area.
     fonts_.Font() = font;
     const std::int64_t width = fonts_.TextWidth(text), height = fonts_.TextHeight(text);
     const std::int64_t left = std::int64_t{x} + offset.X, top = std::int64_t{y} + offset.Y;
-    for (std::int64_t reach = std::max<std::int64_t>(height, 8);; reach *= 2) {
+    for (std::int64_t reach = std::max<std::int64_t>(height / 2, 4);; reach *= 2) {
       const TPixelRect area =
           Clipped(left - reach, top - reach, left + width + reach, top + height + reach, clip);
       if (area.Width <= 0 || area.Height <= 0) return;
