@@ -10,6 +10,8 @@
 #include <atomic>
 #include <cerrno>
 #include <climits>
+#include <utility>
+#include <vector>
 
 namespace bars {
 namespace {
@@ -18,6 +20,7 @@ namespace {
 class Descriptor {
  public:
   explicit Descriptor(int fd) : fd_(fd) {}
+  Descriptor(Descriptor&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
   Descriptor(const Descriptor&) = delete;
   Descriptor& operator=(const Descriptor&) = delete;
   ~Descriptor() {
@@ -40,21 +43,31 @@ std::string NameOf(const std::string& path) {
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-// The file a chain of symbolic links at `path` ends at (which need not exist yet); `path`
-// itself when it is no link, or when the chain loops.
-std::string LinkTarget(const std::string& path) {
-  std::string at = path;
+// What a path names: the file a chain of symbolic links ends at (which need not exist yet),
+// and whether it exists, with its permissions when it is a regular file.
+struct TTarget {
+  std::string path;
+  bool exists = false;
+  bool regular = false;
+  mode_t permissions = 0;
+};
+
+TTarget Resolve(const std::string& named) {
+  std::string at = named;
   for (int depth = 0; depth < 40; ++depth) {
     struct stat st {};
-    if (lstat(at.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return at;
+    if (lstat(at.c_str(), &st) != 0) return {at};
+    if (!S_ISLNK(st.st_mode))
+      return {at, true, S_ISREG(st.st_mode), static_cast<mode_t>(st.st_mode & 07777)};
     char target[PATH_MAX];
     const ssize_t n = readlink(at.c_str(), target, sizeof target - 1);
-    if (n <= 0) return path;
+    if (n <= 0) break;
     const std::string next(target, static_cast<std::size_t>(n));
     at = next.front() == '/' || at.find('/') == std::string::npos ? next
                                                                   : DirectoryOf(at) + "/" + next;
   }
-  return path;
+  // A loop, or a link that cannot be read: the name itself, for the system to refuse.
+  return {named, true};
 }
 
 bool WriteAll(int fd, std::string_view bytes) {
@@ -76,12 +89,6 @@ std::string TemporaryName(const std::string& path) {
   const std::string directory = DirectoryOf(path);
   return (directory == "/" ? "" : directory) + "/." + NameOf(path) + "." +
          std::to_string(getpid()) + "-" + std::to_string(++counter) + ".tmp";
-}
-
-// A file that replaces another keeps its permissions, as an editor's save does.
-void KeepPermissions(int fd, const std::string& path) {
-  struct stat old {};
-  if (stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode)) fchmod(fd, old.st_mode & 07777);
 }
 
 // Moves the named temporary file onto `path`; removes it when that fails.
@@ -112,13 +119,20 @@ int ThroughTemporaryName(const std::string& path, Make make) {
 
 }  // namespace
 
-TFileWriter::~TFileWriter() {
-  for (const FileSystem& fs : fileSystems_) close(fs.directory);
-}
-
 int TFileWriter::Write(const std::string& named, std::string_view bytes) {
-  const std::string path = LinkTarget(named);
+  const TTarget target = Resolve(named);
+  const std::string& path = target.path;
   const std::string directory = DirectoryOf(path);
+  // A file that replaces another keeps its permissions, as an editor's save does.
+  const auto keepPermissions = [&](int fd) {
+    if (target.regular) {
+      fchmod(fd, target.permissions);
+    } else {
+      struct stat old {};
+      if (!target.exists && stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode))
+        fchmod(fd, old.st_mode & 07777);
+    }
+  };
   if (!namedTemporaries_) {
     const Descriptor file(open(directory.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666));
     if (file.get() < 0 && (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL)) {
@@ -127,25 +141,28 @@ int TFileWriter::Write(const std::string& named, std::string_view bytes) {
       return errno;
     } else {
       if (!WriteAll(file.get(), bytes)) return errno;
-      // The unnamed file gets its name through its /proc link.
+      // The unnamed file gets its name through its /proc link: at once where there is none yet,
+      // else under a hidden name first, which then takes the place of the old file at once.
       const std::string self = "/proc/self/fd/" + std::to_string(file.get());
-      if (linkat(AT_FDCWD, self.c_str(), AT_FDCWD, path.c_str(), AT_SYMLINK_FOLLOW) == 0) {
-        Remember(path, directory);
-        return 0;
+      int error = EEXIST;
+      if (!target.exists) {
+        error = linkat(AT_FDCWD, self.c_str(), AT_FDCWD, path.c_str(), AT_SYMLINK_FOLLOW) == 0
+                    ? 0
+                    : errno;
       }
-      if (errno == EEXIST) {
-        // Replacing: a hidden name first, which then takes the place of the old file at once.
-        KeepPermissions(file.get(), path);
-        const int error = ThroughTemporaryName(path, [&](const std::string& temporary) {
+      if (error == EEXIST) {
+        keepPermissions(file.get());
+        error = ThroughTemporaryName(path, [&](const std::string& temporary) {
           return linkat(AT_FDCWD, self.c_str(), AT_FDCWD, temporary.c_str(), AT_SYMLINK_FOLLOW) == 0
                      ? 0
                      : errno;
         });
-        if (error != 0) return error;
+      }
+      if (error == 0) {
         Remember(path, directory);
         return 0;
       }
-      if (errno != ENOENT || access("/proc/self/fd", F_OK) == 0) return errno;
+      if (error != ENOENT || access("/proc/self/fd", F_OK) == 0) return error;
       namedTemporaries_ = true;  // no /proc: named temporary files from now on
     }
   }
@@ -158,7 +175,7 @@ int TFileWriter::Write(const std::string& named, std::string_view bytes) {
       unlink(temporary.c_str());
       return writeError;
     }
-    KeepPermissions(file.get(), path);
+    keepPermissions(file.get());
     return 0;
   });
   if (error != 0) return error;
@@ -169,36 +186,34 @@ int TFileWriter::Write(const std::string& named, std::string_view bytes) {
 void TFileWriter::Remember(const std::string& path, const std::string& directory) {
   ++written_;
   lastPath_ = path;
-  if (anyDirectory_ && directory == lastDirectory_) return;
-  anyDirectory_ = true;
-  lastDirectory_ = directory;
-  const int fd = open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  struct stat st {};
-  if (fd < 0 || fstat(fd, &st) != 0) {
-    unknownFileSystem_ = true;  // Sync flushes every file system then
-    if (fd >= 0) close(fd);
-    return;
-  }
-  if (std::any_of(fileSystems_.begin(), fileSystems_.end(),
-                  [&](const FileSystem& fs) { return fs.device == st.st_dev; })) {
-    close(fd);
-    return;
-  }
-  fileSystems_.push_back({st.st_dev, fd});
+  directories_.insert(directory);
 }
 
 int TFileWriter::Sync() {
+  // The file systems of the directories written to, one open directory each.
+  std::vector<Descriptor> fileSystems;
+  std::vector<dev_t> devices;
+  bool unknown = false;  // a directory that cannot be opened: every file system then
+  for (const std::string& directory : directories_) {
+    Descriptor fd(open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    struct stat st {};
+    if (fd.get() < 0 || fstat(fd.get(), &st) != 0) {
+      unknown = true;
+    } else if (std::find(devices.begin(), devices.end(), st.st_dev) == devices.end()) {
+      devices.push_back(st.st_dev);
+      fileSystems.push_back(std::move(fd));
+    }
+  }
   // One file alone: its own data and its directory entry, not everything the file system
   // holds for other programs.
-  if (written_ == 1 && fileSystems_.size() == 1 && !unknownFileSystem_) {
+  if (written_ == 1 && directories_.size() == 1 && fileSystems.size() == 1) {
     const Descriptor file(open(lastPath_.c_str(), O_RDONLY | O_CLOEXEC));
-    if (file.get() >= 0 && fsync(file.get()) == 0 && fsync(fileSystems_[0].directory) == 0)
-      return 0;
+    if (file.get() >= 0 && fsync(file.get()) == 0 && fsync(fileSystems[0].get()) == 0) return 0;
   }
-  for (const FileSystem& fs : fileSystems_) {
-    if (syncfs(fs.directory) != 0) return errno;
+  for (const Descriptor& fs : fileSystems) {
+    if (syncfs(fs.get()) != 0) return errno;
   }
-  if (unknownFileSystem_) sync();
+  if (unknown) sync();
   return 0;
 }
 

@@ -9,11 +9,9 @@
 // an existing file as it was. Nothing is forced to the disk per file: Sync, after the last one,
 // does that once.
 
-#include <sys/types.h>
-
+#include <set>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace bars {
 
@@ -22,7 +20,6 @@ class TFileWriter {
   TFileWriter() = default;
   TFileWriter(const TFileWriter&) = delete;
   TFileWriter& operator=(const TFileWriter&) = delete;
-  ~TFileWriter();
 
   // Writes `bytes` to `path`, replacing a file there (whose permissions the new one keeps); a
   // symbolic link is followed to the file it names. Returns 0, or the errno value of the
@@ -38,17 +35,10 @@ class TFileWriter {
   // Remembers a file written and its directory, for Sync.
   void Remember(const std::string& path, const std::string& directory);
 
-  struct FileSystem {
-    dev_t device;
-    int directory;  // an open descriptor of a directory on it
-  };
-  std::vector<FileSystem> fileSystems_;
-  std::string lastDirectory_;
+  std::set<std::string> directories_;  // of the files written
   std::string lastPath_;
   std::size_t written_ = 0;
-  bool anyDirectory_ = false;
-  bool unknownFileSystem_ = false;  // a directory that could not be opened for Sync
-  bool namedTemporaries_ = false;   // no unnamed files here: fall back to named ones
+  bool namedTemporaries_ = false;  // no unnamed files here: fall back to named ones
 };
 
 }  // namespace bars
