@@ -42,10 +42,10 @@ QImage Rasterised(const QByteArray& svg) {
 // the text written by Qt into the rows it takes; a 32-bit page only for slanted symbols and
 // text of many colours.
 std::string EncodeBitmapOf(TBarcode& barcode, const TPictureLayout& layout, TBitmapFormat format,
-                           int dpi) {
+                           int dpi, TQtRasterText& text) {
   if (DrawnWithoutPainter(bcoNone, barcode.Angle())) {
     try {
-      return EncodeBitmap(RenderRasterWithText(barcode, layout).Pixels(), format, dpi);
+      return EncodeBitmap(RenderRasterWithText(barcode, layout, &text).Pixels(), format, dpi);
     } catch (const ETooManyColours&) {
     }
   }
@@ -63,6 +63,7 @@ TQtPictureMaker::TQtPictureMaker(const TPictureSettings& settings) : settings_(s
     qputenv("QT_QPA_PLATFORM", "offscreen");
     app_ = std::make_unique<QGuiApplication>(argc, argv);
   }
+  text_ = std::make_unique<TQtRasterText>();
   // PNG and BMP are built into Qt, for --verify's reading back: without this the first would
   // load every image plugin installed just to ask which formats it handles. The platform
   // plugin is loaded by now.
@@ -95,7 +96,7 @@ void TQtPictureMaker::Make(TBarcode& barcode, TPicture& picture) {
       case PictureFormat::Png: {
         const TBitmapFormat format =
             settings_.format == PictureFormat::Png ? TBitmapFormat::Png : TBitmapFormat::Bmp;
-        bytes = EncodeBitmapOf(barcode, layout, format, settings_.dpi);
+        bytes = EncodeBitmapOf(barcode, layout, format, settings_.dpi, *text_);
         // Read back by Qt's own decoder: the check covers our encoder as well.
         if (settings_.verify)
           readBack = QImage::fromData(QByteArrayView(bytes.data(), qsizetype(bytes.size())));

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "picture_maker.h"
+#include "render.h"
 
 namespace bars::cli {
 
@@ -21,6 +22,7 @@ class TQtPictureMaker : public TPictureMaker {
  private:
   TPictureSettings settings_;
   std::unique_ptr<QGuiApplication> app_;
+  std::unique_ptr<TQtRasterText> text_;  // made once the application is there
 };
 
 }  // namespace bars::cli

@@ -84,102 +84,73 @@ class TFontsOnce : public TQtCanvas {
   std::string widthText_;
 };
 
-// Text for a raster, written by the Qt canvas onto a bitmap of the pixels around it, which holds
-// the raster's own pixels there first: each pixel comes out as the same painting on the whole
-// page gives it.
-class TQtRasterText : public TRasterText {
- public:
-  TCanvas& Fonts() override { return fonts_; }
+// [left, right] x [top, bottom] within `clip`; empty where they do not meet.
+TPixelRect Clipped(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom,
+                   const TPixelRect& clip) {
+  left = std::max<std::int64_t>(left, clip.Left);
+  top = std::max<std::int64_t>(top, clip.Top);
+  right = std::min<std::int64_t>(right, clip.Right());
+  bottom = std::min<std::int64_t>(bottom, clip.Bottom());
+  if (left > right || top > bottom) return {};
+  return {static_cast<int>(left), static_cast<int>(top), static_cast<int>(right - left + 1),
+          static_cast<int>(bottom - top + 1)};
+}
 
-  void TextOut(TRaster& raster, TPoint offset, const TPixelRect& clip, const TFont& font,
-               TColor brush, std::int32_t x, std::int32_t y, const std::string& text) override {
-    // The cell, measured already by the drawing, and half its height around it for glyphs
-    // that reach beyond it; twice that while ink reaches the edge of the area.
-    fonts_.Font() = font;
-    const std::int64_t width = fonts_.TextWidth(text), height = fonts_.TextHeight(text);
-    const std::int64_t left = std::int64_t{x} + offset.X, top = std::int64_t{y} + offset.Y;
-    for (std::int64_t reach = std::max<std::int64_t>(height / 2, 4);; reach *= 2) {
-      const TPixelRect area =
-          Clipped(left - reach, top - reach, left + width + reach, top + height + reach, clip);
-      if (area.Width <= 0 || area.Height <= 0) return;
-      const QImage band = Written(raster, area, offset, font, brush, x, y, text);
-      if (!InkAtEdge(raster, area, band, clip)) {
-        Store(band, area, raster);
-        return;
-      }
-    }
+// The raster's pixels of `area` with the text written on them.
+QImage Written(const TRaster& raster, const TPixelRect& area, TPoint offset, const TFont& font,
+               TColor brush, std::int32_t x, std::int32_t y, const std::string& text) {
+  QImage band(area.Width, area.Height, QImage::Format_RGB32);
+  if (band.isNull()) throw Exception("Not enough memory for a picture's text");
+  const std::vector<std::uint32_t>& palette = raster.Palette();
+  for (int r = 0; r < area.Height; ++r) {
+    const std::uint8_t* from = raster.Row(area.Top + r) + area.Left;
+    auto* to = reinterpret_cast<QRgb*>(band.scanLine(r));
+    for (int c = 0; c < area.Width; ++c) to[c] = palette[from[c]];
   }
-
- private:
-  static TPixelRect Clipped(std::int64_t left, std::int64_t top, std::int64_t right,
-                            std::int64_t bottom, const TPixelRect& clip) {
-    left = std::max<std::int64_t>(left, clip.Left);
-    top = std::max<std::int64_t>(top, clip.Top);
-    right = std::min<std::int64_t>(right, clip.Right());
-    bottom = std::min<std::int64_t>(bottom, clip.Bottom());
-    if (left > right || top > bottom) return {};
-    return {static_cast<int>(left), static_cast<int>(top), static_cast<int>(right - left + 1),
-            static_cast<int>(bottom - top + 1)};
+  {
+    // Its painter ends with it, before the band is handed out.
+    TQtCanvas canvas(band, QPoint(offset.X - area.Left, offset.Y - area.Top));
+    canvas.Font() = font;
+    canvas.Brush().SetColor(brush);
+    canvas.TextOut(x, y, text);
   }
+  return band;
+}
 
-  // The raster's pixels of `area` with the text written on them.
-  static QImage Written(const TRaster& raster, const TPixelRect& area, TPoint offset,
-                        const TFont& font, TColor brush, std::int32_t x, std::int32_t y,
-                        const std::string& text) {
-    QImage band(area.Width, area.Height, QImage::Format_RGB32);
-    if (band.isNull()) throw Exception("Not enough memory for a picture's text");
-    const std::vector<std::uint32_t>& palette = raster.Palette();
-    for (int r = 0; r < area.Height; ++r) {
-      const std::uint8_t* from = raster.Row(area.Top + r) + area.Left;
-      auto* to = reinterpret_cast<QRgb*>(band.scanLine(r));
-      for (int c = 0; c < area.Width; ++c) to[c] = palette[from[c]];
-    }
-    {
-      // Its painter ends with it, before the band is handed out.
-      TQtCanvas canvas(band, QPoint(offset.X - area.Left, offset.Y - area.Top));
-      canvas.Font() = font;
-      canvas.Brush().SetColor(brush);
-      canvas.TextOut(x, y, text);
-    }
-    return band;
+// Whether the text changed a pixel on an edge of `area` that is not the clip's own edge.
+bool InkAtEdge(const TRaster& raster, const TPixelRect& area, const QImage& band,
+               const TPixelRect& clip) {
+  const auto changed = [&](int r, int c) {
+    return reinterpret_cast<const QRgb*>(band.constScanLine(r))[c] !=
+           raster.Palette()[raster.Row(area.Top + r)[area.Left + c]];
+  };
+  for (int c = 0; c < area.Width; ++c) {
+    if (area.Top > clip.Top && changed(0, c)) return true;
+    if (area.Bottom() < clip.Bottom() && changed(area.Height - 1, c)) return true;
   }
+  for (int r = 0; r < area.Height; ++r) {
+    if (area.Left > clip.Left && changed(r, 0)) return true;
+    if (area.Right() < clip.Right() && changed(r, area.Width - 1)) return true;
+  }
+  return false;
+}
 
-  // Whether the text changed a pixel on an edge of `area` that is not the clip's own edge.
-  static bool InkAtEdge(const TRaster& raster, const TPixelRect& area, const QImage& band,
-                        const TPixelRect& clip) {
-    const auto changed = [&](int r, int c) {
-      return reinterpret_cast<const QRgb*>(band.constScanLine(r))[c] !=
-             raster.Palette()[raster.Row(area.Top + r)[area.Left + c]];
-    };
+// The band's pixels back into the raster, a colour new to it added to its palette.
+void Store(const QImage& band, const TPixelRect& area, TRaster& raster) {
+  for (int r = 0; r < area.Height; ++r) {
+    std::uint8_t* to = raster.Row(area.Top + r) + area.Left;
+    const auto* from = reinterpret_cast<const QRgb*>(band.constScanLine(r));
+    QRgb last = 0;
+    std::uint8_t index = 0;
+    bool any = false;
     for (int c = 0; c < area.Width; ++c) {
-      if (area.Top > clip.Top && changed(0, c)) return true;
-      if (area.Bottom() < clip.Bottom() && changed(area.Height - 1, c)) return true;
-    }
-    for (int r = 0; r < area.Height; ++r) {
-      if (area.Left > clip.Left && changed(r, 0)) return true;
-      if (area.Right() < clip.Right() && changed(r, area.Width - 1)) return true;
-    }
-    return false;
-  }
-
-  static void Store(const QImage& band, const TPixelRect& area, TRaster& raster) {
-    for (int r = 0; r < area.Height; ++r) {
-      std::uint8_t* to = raster.Row(area.Top + r) + area.Left;
-      const auto* from = reinterpret_cast<const QRgb*>(band.constScanLine(r));
-      QRgb last = 0;
-      std::uint8_t index = 0;
-      bool any = false;
-      for (int c = 0; c < area.Width; ++c) {
-        if (from[c] == raster.Palette()[to[c]]) continue;  // untouched
-        if (!any || from[c] != last) index = raster.IndexOf(last = from[c]);
-        any = true;
-        to[c] = index;
-      }
+      if (from[c] == raster.Palette()[to[c]]) continue;  // untouched
+      if (!any || from[c] != last) index = raster.IndexOf(last = from[c]);
+      any = true;
+      to[c] = index;
     }
   }
-
-  TFontsOnce fonts_;
-};
+}
 
 // The geometry of `layout`, shown text measured in Qt's fonts.
 TPictureGeometry Measure(TBarcode& barcode, const TPictureLayout& layout) {
@@ -273,9 +244,41 @@ QImage RenderImage(TBarcode& barcode, int margin) {
   return RenderImage(barcode, {TPictureFrame::Box, margin});
 }
 
-TRaster RenderRasterWithText(TBarcode& barcode, const TPictureLayout& layout) {
-  TQtRasterText text;
-  return RenderRaster(barcode, layout, &text);
+TQtRasterText::TQtRasterText() : fonts_(std::make_unique<TFontsOnce>()) {}
+
+TQtRasterText::~TQtRasterText() = default;
+
+TCanvas& TQtRasterText::Fonts() {
+  return *fonts_;
+}
+
+// Text for a raster is written by the Qt canvas onto a bitmap of the pixels around it, which
+// holds the raster's own pixels there first: each pixel comes out as the same painting on the
+// whole page gives it.
+void TQtRasterText::TextOut(TRaster& raster, TPoint offset, const TPixelRect& clip,
+                            const TFont& font, TColor brush, std::int32_t x, std::int32_t y,
+                            const std::string& text) {
+  // The cell, measured already by the drawing, and half its height around it for glyphs
+  // that reach beyond it; twice that while ink reaches the edge of the area.
+  fonts_->Font() = font;
+  const std::int64_t width = fonts_->TextWidth(text), height = fonts_->TextHeight(text);
+  const std::int64_t left = std::int64_t{x} + offset.X, top = std::int64_t{y} + offset.Y;
+  for (std::int64_t reach = std::max<std::int64_t>(height / 2, 4);; reach *= 2) {
+    const TPixelRect area =
+        Clipped(left - reach, top - reach, left + width + reach, top + height + reach, clip);
+    if (area.Width <= 0 || area.Height <= 0) return;
+    const QImage band = Written(raster, area, offset, font, brush, x, y, text);
+    if (!InkAtEdge(raster, area, band, clip)) {
+      Store(band, area, raster);
+      return;
+    }
+  }
+}
+
+TRaster RenderRasterWithText(TBarcode& barcode, const TPictureLayout& layout, TQtRasterText* text) {
+  if (text) return RenderRaster(barcode, layout, text);
+  TQtRasterText once;
+  return RenderRaster(barcode, layout, &once);
 }
 
 QByteArray RenderSvg(TBarcode& barcode, const TPictureLayout& layout, int dpi) {

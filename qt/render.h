@@ -12,6 +12,7 @@
 #include <QByteArray>
 #include <QImage>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "bars.h"
@@ -31,11 +32,27 @@ void PaintPicture(QImage& page, TBarcode& barcode, const TPictureGeometry& geome
 QImage RenderImage(TBarcode& barcode, const TPictureLayout& layout);
 QImage RenderImage(TBarcode& barcode, int margin = 0);  // the Box frame
 
-// The same picture in one byte a pixel (raster.h), its text written by Qt into the rows it
-// takes: the pixels of RenderImage, without a 32-bit page, for a picture turned by a right angle
-// or not at all. Raises as RenderImage, as RenderRaster for a slanted symbol, and
+// Qt's fonts and text for rasters (raster.h): each text and font measured once however often a
+// drawing asks, and text written into the rows it takes with the pixels the Qt canvas gives
+// them. One serves many pictures.
+class TQtRasterText : public TRasterText {
+ public:
+  TQtRasterText();
+  ~TQtRasterText() override;
+  TCanvas& Fonts() override;
+  void TextOut(TRaster& raster, TPoint offset, const TPixelRect& clip, const TFont& font,
+               TColor brush, std::int32_t x, std::int32_t y, const std::string& text) override;
+
+ private:
+  std::unique_ptr<TCanvas> fonts_;
+};
+
+// The same picture in one byte a pixel (raster.h), its text written by `text` (a fresh one when
+// none is given): the pixels of RenderImage, without a 32-bit page, for a picture turned by a
+// right angle or not at all. Raises as RenderImage, as RenderRaster for a slanted symbol, and
 // ETooManyColours when text blends into more than 256 colours.
-TRaster RenderRasterWithText(TBarcode& barcode, const TPictureLayout& layout);
+TRaster RenderRasterWithText(TBarcode& barcode, const TPictureLayout& layout,
+                             TQtRasterText* text = nullptr);
 
 // The same picture as an SVG document whose size is its pixels at `dpi` dots per inch: bars as
 // vector polygons, text as glyph outlines (so that it sits in its white box as on the bitmap,
