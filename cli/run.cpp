@@ -54,7 +54,7 @@ struct PictureSink {
   std::unique_ptr<TPictureMaker> maker;
   TPicture picture;
   TFileWriter files;
-  std::unique_ptr<TWriterThread> writer;
+  std::unique_ptr<TBatchWriter> writer;
   std::string linePrefix;  // "line N: " in a batch
   std::set<std::string> toldUnchecked;
 
@@ -161,7 +161,7 @@ int RunBatch(const Options& options, PictureSink& sink) {
   bool failed = false;
   // The next pictures are drawn while the files of the last ones are written.
   if (options.output == Output::Picture)
-    sink.writer = std::make_unique<TWriterThread>(sink.files, ReportLine);
+    sink.writer = std::make_unique<TBatchWriter>(sink.files, ReportLine);
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const std::size_t number = i + 1;
     const std::string outputPath = options.output == Output::Picture

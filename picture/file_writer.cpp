@@ -184,12 +184,14 @@ int TFileWriter::Write(const std::string& named, std::string_view bytes) {
 }
 
 void TFileWriter::Remember(const std::string& path, const std::string& directory) {
+  const std::lock_guard lock(mutex_);
   ++written_;
   lastPath_ = path;
   directories_.insert(directory);
 }
 
 int TFileWriter::Sync() {
+  const std::lock_guard lock(mutex_);
   // The file systems of the directories written to, one open directory each.
   std::vector<Descriptor> fileSystems;
   std::vector<dev_t> devices;

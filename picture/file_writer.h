@@ -9,12 +9,15 @@
 // an existing file as it was. Nothing is forced to the disk per file: Sync, after the last one,
 // does that once.
 
+#include <atomic>
+#include <mutex>
 #include <set>
 #include <string>
 #include <string_view>
 
 namespace bars {
 
+// Write may be called from several threads at once.
 class TFileWriter {
  public:
   TFileWriter() = default;
@@ -35,10 +38,11 @@ class TFileWriter {
   // Remembers a file written and its directory, for Sync.
   void Remember(const std::string& path, const std::string& directory);
 
+  std::mutex mutex_;                   // over what Remember keeps
   std::set<std::string> directories_;  // of the files written
   std::string lastPath_;
   std::size_t written_ = 0;
-  bool namedTemporaries_ = false;  // no unnamed files here: fall back to named ones
+  std::atomic<bool> namedTemporaries_ = false;  // no unnamed files here: named ones instead
 };
 
 }  // namespace bars

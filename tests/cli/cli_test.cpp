@@ -690,6 +690,28 @@ TEST(CliBatch, AllGoodExitsWithZero) {
   EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"1%.svg", "2%.svg"}));
 }
 
+// Files are written by two threads; their failures still come in the order of the lines,
+// among the lines that fail to encode.
+TEST(CliBatch, FailuresAreReportedInTheOrderOfTheLines) {
+  TempDir dir;
+  std::string codes, expected;
+  for (int line = 1; line <= 40; ++line) {
+    const std::string sub = "d" + std::to_string(line);
+    if (line % 7 != 0) std::filesystem::create_directory(dir.Path() / sub);
+    codes += line == 20 ? "12a\n" : std::string(kEan) + "\n";
+    if (line == 20) {
+      expected += "line 20: Barcode must be numeric\n";
+    } else if (line % 7 == 0) {
+      expected += "line " + std::to_string(line) + ": Cannot write '" + (dir / sub) +
+                  "/a.bmp': No such file or directory\n";
+    }
+  }
+  const ProcessResult r = Cli({"--batch", "-", "-o", dir / "d%n/a.bmp"}, codes);
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_EQ(r.err, expected);
+  EXPECT_TRUE(std::filesystem::exists(dir.Path() / "d40/a.bmp"));
+}
+
 TEST(CliBatch, SyncedFilesAreWhole) {
   TempDir dir;
   const ProcessResult r = Cli({"--batch", "-", "--sync", "-o", dir / "%n.bmp"}, "12\n3456\n");
