@@ -712,6 +712,25 @@ TEST(CliBatch, FailuresAreReportedInTheOrderOfTheLines) {
   EXPECT_TRUE(std::filesystem::exists(dir.Path() / "d40/a.bmp"));
 }
 
+// A batch's pictures with text are drawn two at a time; each file is still its own line's
+// picture, byte for byte what the line alone gives, and a failing line takes no other's place.
+TEST(CliBatch, EachFileIsItsOwnLinesPicture) {
+  TempDir dir;
+  const std::vector<std::string> codes = {
+      "400638133393", "96385074", "12a", "036000291452", "1", "978030640615", "555555555555", "9"};
+  std::string input;
+  for (const std::string& code : codes) input += code + "\n";
+  const ProcessResult r = Cli({"--batch", "-", "--show-text", "code", "-o", dir / "%n.png"}, input);
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_EQ(r.err, "line 3: Barcode must be numeric\n");
+  for (std::size_t i = 0; i < codes.size(); ++i) {
+    if (i == 2) continue;
+    const ProcessResult alone = Cli({"-d", codes[i], "--show-text", "code", "-o", "-"});
+    EXPECT_EQ(ReadFile(dir / (std::to_string(i + 1) + ".png")), alone.out) << "line " << i + 1;
+  }
+  EXPECT_FALSE(std::filesystem::exists(dir.Path() / "3.png"));
+}
+
 TEST(CliBatch, SyncedFilesAreWhole) {
   TempDir dir;
   const ProcessResult r = Cli({"--batch", "-", "--sync", "-o", dir / "%n.bmp"}, "12\n3456\n");
