@@ -30,33 +30,11 @@ void TBatchWriter::Report(std::string line) {
   Push({"", "", std::move(line), Job::State::Done});
 }
 
-std::size_t TBatchWriter::Reserve(std::string path, std::string failurePrefix) {
-  return Push({std::move(path), "", std::move(failurePrefix), Job::State::Making});
-}
-
-void TBatchWriter::Fill(std::size_t ticket, std::string bytes) {
-  std::lock_guard lock(mutex_);
-  Job& job = Ticketed(ticket);
-  job.bytes = std::move(bytes);
-  job.state = Job::State::Waiting;
-  changed_.notify_all();
-}
-
-void TBatchWriter::Fail(std::size_t ticket, std::string line) {
-  std::lock_guard lock(mutex_);
-  Job& job = Ticketed(ticket);
-  job.message = std::move(line);
-  job.state = Job::State::Done;
-  failed_ = true;
-  changed_.notify_all();
-}
-
-std::size_t TBatchWriter::Push(Job job) {
+void TBatchWriter::Push(Job job) {
   std::unique_lock lock(mutex_);
   changed_.wait(lock, [&] { return jobs_.size() < kMaxQueued; });
   jobs_.push_back(std::move(job));
   changed_.notify_all();
-  return dropped_ + jobs_.size() - 1;
 }
 
 bool TBatchWriter::Finish() {
@@ -87,7 +65,6 @@ void TBatchWriter::ReportDone(std::unique_lock<std::mutex>& lock) {
   while (!jobs_.empty() && jobs_.front().state == Job::State::Done) {
     const std::string message = std::move(jobs_.front().message);
     jobs_.pop_front();
-    ++dropped_;
     changed_.notify_all();
     if (message.empty()) continue;
     lock.unlock();

@@ -18,7 +18,7 @@ namespace bars::cli {
 // "Cannot write '<path>': <reason>" for the errno value `error`.
 std::string WriteFailure(const std::string& path, int error);
 
-// A batch's files written by two threads of their own while the next pictures are drawn:
+// A batch's files written by two threads of their own while the caller draws the next pictures:
 // for small files the kernel's work is as large as the drawing, and two threads get through the
 // file system's part of it faster than one. Failures and messages for standard error go through
 // it as well, reported in the order they were queued, so that they keep the order of the lines;
@@ -37,13 +37,6 @@ class TBatchWriter {
   void Write(std::string path, std::string bytes, std::string failurePrefix);
   // Queues a message.
   void Report(std::string line);
-  // Takes the next place in the order for a file of `path` whose bytes are still being made,
-  // and returns its ticket for Fill or Fail. Waits while many files are queued.
-  std::size_t Reserve(std::string path, std::string failurePrefix);
-  // The bytes of a reserved file.
-  void Fill(std::size_t ticket, std::string bytes);
-  // No file for a reserved place: `line` is reported there instead, as a failure.
-  void Fail(std::size_t ticket, std::string line);
   // Waits until everything queued is done and reported; true when every file was written.
   bool Finish();
 
@@ -52,12 +45,9 @@ class TBatchWriter {
     std::string path;  // empty: only `message` to report
     std::string bytes;
     std::string message;  // the message, or the prefix of a failure's
-    enum class State : std::uint8_t { Making, Waiting, Writing, Done } state = State::Waiting;
+    enum class State : std::uint8_t { Waiting, Writing, Done } state = State::Waiting;
   };
-  // Queues `job` and returns its ticket.
-  std::size_t Push(Job job);
-  // The job of `ticket`, still queued. Called with the lock held.
-  Job& Ticketed(std::size_t ticket) { return jobs_[ticket - dropped_]; }
+  void Push(Job job);
   void Run();
   // The first waiting job that no job before it writes to the same path; nullptr: none.
   Job* Next();
@@ -68,8 +58,7 @@ class TBatchWriter {
   TReport report_;
   std::mutex mutex_;
   std::condition_variable changed_;
-  std::deque<Job> jobs_;     // in the order queued; dropped once reported
-  std::size_t dropped_ = 0;  // jobs dropped so far: the ticket of jobs_.front()
+  std::deque<Job> jobs_;  // in the order queued; dropped once reported
   bool closing_ = false;
   bool failed_ = false;
   bool reporting_ = false;  // a thread is reporting the front jobs

@@ -70,16 +70,6 @@ TQtPictureMaker::TQtPictureMaker(const TPictureSettings& settings) : settings_(s
   QCoreApplication::setLibraryPaths({});
 }
 
-TQtPictureMaker::TQtPictureMaker(const TPictureSettings& settings, Shared)
-    : settings_(settings), text_(std::make_unique<TQtRasterText>()) {}
-
-std::unique_ptr<TPictureMaker> TQtPictureMaker::Another() {
-  const bool bitmap =
-      settings_.format == PictureFormat::Png || settings_.format == PictureFormat::Bmp;
-  if (!bitmap || settings_.verify) return nullptr;
-  return std::unique_ptr<TPictureMaker>(new TQtPictureMaker(settings_, Shared{}));
-}
-
 void TQtPictureMaker::Make(TBarcode& barcode, TPicture& picture) {
   picture.bytes.clear();
   picture.failure.clear();

@@ -18,14 +18,8 @@ class TQtPictureMaker : public TPictureMaker {
   // QT_QPA_PLATFORM says. Without text nothing is started: bitmaps, SVG and PDF need none.
   explicit TQtPictureMaker(const TPictureSettings& settings);
   void Make(TBarcode& barcode, TPicture& picture) override;
-  // Bitmaps not read back are drawn two at a time: Qt paints and writes text on bitmaps in any
-  // thread.
-  std::unique_ptr<TPictureMaker> Another() override;
 
  private:
-  struct Shared {};  // a maker beside another, whose application it uses
-  TQtPictureMaker(const TPictureSettings& settings, Shared);
-
   TPictureSettings settings_;
   std::unique_ptr<QGuiApplication> app_;
   std::unique_ptr<TQtRasterText> text_;  // made once the application is there

@@ -40,10 +40,6 @@ class TPictureMaker {
   // Draws `barcode` (Text, type and look as configured) into `picture`, replacing its content.
   // Never raises: every failure, the engine's included, ends up in picture.failure.
   virtual void Make(TBarcode& barcode, TPicture& picture) = 0;
-  // A maker of the same pictures for another thread, sharing what this one started, where
-  // pictures take long enough to be drawn two at a time; nullptr where they are not. It must
-  // not outlive this one.
-  virtual std::unique_ptr<TPictureMaker> Another() { return nullptr; }
 };
 
 // The frame the settings ask for.

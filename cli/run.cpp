@@ -3,19 +3,15 @@
 #include "run.h"
 
 #include <cerrno>
-#include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <deque>
 #include <exception>
 #include <memory>
-#include <mutex>
 #include <new>
 #include <set>
 #include <string>
 #include <string_view>
-#include <thread>
 #include <vector>
 
 #include "bars.h"
@@ -154,68 +150,6 @@ std::string ReadBatch(const std::string& path) {
   return content;
 }
 
-// The pictures of the lines (of the files `paths`), made by `makers` working through the lines
-// at once, each file queued to `writer` in the order of the lines.
-void MakeInParallel(const Options& options, const std::vector<std::string>& lines,
-                    const std::vector<std::string>& paths,
-                    const std::vector<TPictureMaker*>& makers, TBatchWriter& writer) {
-  struct Item {
-    std::size_t line;
-    std::size_t ticket;
-  };
-  std::mutex mutex;
-  std::condition_variable changed;
-  std::deque<Item> items;
-  bool closing = false;
-  const auto work = [&](TPictureMaker& maker) {
-    TPicture picture;
-    for (;;) {
-      Item item{};
-      {
-        std::unique_lock lock(mutex);
-        changed.wait(lock, [&] { return !items.empty() || closing; });
-        if (items.empty()) return;
-        item = items.front();
-        items.pop_front();
-      }
-      const std::string prefix = "line " + std::to_string(item.line + 1) + ": ";
-      std::string failure;
-      try {
-        TBarcode barcode;
-        Configure(barcode, options, lines[item.line]);
-        maker.Make(barcode, picture);
-        failure = picture.failure;
-      } catch (const Exception& e) {
-        failure = e.Message();
-      } catch (const std::bad_alloc&) {
-        failure = "Out of memory";
-      } catch (const std::exception& e) {
-        failure = e.what();
-      }
-      if (failure.empty()) {
-        writer.Fill(item.ticket, std::move(picture.bytes));
-      } else {
-        writer.Fail(item.ticket, prefix + failure);
-      }
-    }
-  };
-  std::vector<std::thread> threads;
-  for (TPictureMaker* maker : makers) threads.emplace_back(work, std::ref(*maker));
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    // Places are taken in the order of the lines; the writer holds back when many are taken.
-    const std::size_t ticket = writer.Reserve(paths[i], "line " + std::to_string(i + 1) + ": ");
-    std::lock_guard lock(mutex);
-    items.push_back({i, ticket});
-    changed.notify_one();
-  }
-  {
-    std::lock_guard lock(mutex);
-    closing = true;
-    changed.notify_all();
-  }
-  for (std::thread& thread : threads) thread.join();
-}
-
 int RunBatch(const Options& options, PictureSink& sink) {
   std::vector<std::string> lines;
   try {
@@ -228,18 +162,6 @@ int RunBatch(const Options& options, PictureSink& sink) {
   // The next pictures are drawn while the files of the last ones are written.
   if (options.output == Output::Picture)
     sink.writer = std::make_unique<TBatchWriter>(sink.files, ReportLine);
-  // Pictures that take long are drawn two at a time, where two cores can take them.
-  if (sink.writer && std::thread::hardware_concurrency() >= 2) {
-    if (std::unique_ptr<TPictureMaker> another = sink.maker->Another()) {
-      std::vector<std::string> paths;
-      for (std::size_t i = 0; i < lines.size(); ++i)
-        paths.push_back(BatchOutputPath(options.outputPath, i + 1));
-      MakeInParallel(options, lines, paths, {sink.maker.get(), another.get()}, *sink.writer);
-      failed = !sink.writer->Finish();
-      sink.writer.reset();
-      return failed ? kExitFailure : 0;
-    }
-  }
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const std::size_t number = i + 1;
     const std::string outputPath = options.output == Output::Picture
