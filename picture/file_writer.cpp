@@ -10,6 +10,7 @@
 #include <atomic>
 #include <cerrno>
 #include <climits>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -117,56 +118,25 @@ int ThroughTemporaryName(const std::string& path, Make make) {
   return EEXIST;
 }
 
+// A file that replaces another keeps its permissions, as an editor's save does.
+void KeepPermissions(int fd, const TTarget& target) {
+  if (target.regular) {
+    fchmod(fd, target.permissions);
+  } else if (struct stat old{};
+             !target.exists && stat(target.path.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
+    fchmod(fd, old.st_mode & 07777);  // made meanwhile by another program
+  }
+}
+
 }  // namespace
 
 int TFileWriter::Write(const std::string& named, std::string_view bytes) {
+  if (!namedTemporaries_) {
+    const int error = WriteUnnamed(named, bytes);
+    if (error != ENOSYS) return error;
+  }
   const TTarget target = Resolve(named);
   const std::string& path = target.path;
-  const std::string directory = DirectoryOf(path);
-  // A file that replaces another keeps its permissions, as an editor's save does.
-  const auto keepPermissions = [&](int fd) {
-    if (target.regular) {
-      fchmod(fd, target.permissions);
-    } else {
-      struct stat old {};
-      if (!target.exists && stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode))
-        fchmod(fd, old.st_mode & 07777);
-    }
-  };
-  if (!namedTemporaries_) {
-    const Descriptor file(open(directory.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666));
-    if (file.get() < 0 && (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL)) {
-      namedTemporaries_ = true;  // a file system or kernel without unnamed files
-    } else if (file.get() < 0) {
-      return errno;
-    } else {
-      if (!WriteAll(file.get(), bytes)) return errno;
-      // The unnamed file gets its name through its /proc link: at once where there is none yet,
-      // else under a hidden name first, which then takes the place of the old file at once.
-      const std::string self = "/proc/self/fd/" + std::to_string(file.get());
-      int error = EEXIST;
-      if (!target.exists) {
-        error = linkat(AT_FDCWD, self.c_str(), AT_FDCWD, path.c_str(), AT_SYMLINK_FOLLOW) == 0
-                    ? 0
-                    : errno;
-      }
-      if (error == EEXIST) {
-        keepPermissions(file.get());
-        error = ThroughTemporaryName(path, [&](const std::string& temporary) {
-          return linkat(AT_FDCWD, self.c_str(), AT_FDCWD, temporary.c_str(), AT_SYMLINK_FOLLOW) == 0
-                     ? 0
-                     : errno;
-        });
-      }
-      if (error == 0) {
-        Remember(path, directory);
-        return 0;
-      }
-      if (error != ENOENT || access("/proc/self/fd", F_OK) == 0) return error;
-      namedTemporaries_ = true;  // no /proc: named temporary files from now on
-    }
-  }
-
   const int error = ThroughTemporaryName(path, [&](const std::string& temporary) {
     const Descriptor file(open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
     if (file.get() < 0) return errno;
@@ -175,12 +145,54 @@ int TFileWriter::Write(const std::string& named, std::string_view bytes) {
       unlink(temporary.c_str());
       return writeError;
     }
-    keepPermissions(file.get());
+    KeepPermissions(file.get(), target);
     return 0;
   });
   if (error != 0) return error;
-  Remember(path, directory);
+  Remember(path, DirectoryOf(path));
   return 0;
+}
+
+int TFileWriter::WriteUnnamed(const std::string& named, std::string_view bytes) {
+  // Most files are new: their name is given at once, without a look there first.
+  std::optional<TTarget> target;
+  std::string path = named;
+  for (;;) {
+    const std::string directory = DirectoryOf(path);
+    const Descriptor file(open(directory.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666));
+    if (file.get() < 0 && (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL)) {
+      namedTemporaries_ = true;  // a file system or kernel without unnamed files
+      return ENOSYS;
+    }
+    if (file.get() < 0) return errno;
+    if (!WriteAll(file.get(), bytes)) return errno;
+    // The unnamed file gets its name through its /proc link: at once where there is none yet,
+    // else under a hidden name first, which then takes the place of the old file at once.
+    const std::string self = "/proc/self/fd/" + std::to_string(file.get());
+    const auto link = [&](const std::string& name) {
+      return linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0 ? 0
+                                                                                            : errno;
+    };
+    int error = target && target->exists ? EEXIST : link(path);
+    if (error == EEXIST && !target) {
+      // A file, or a link to one, is there.
+      target = Resolve(named);
+      path = target->path;
+      if (DirectoryOf(path) != directory) continue;  // written again beside the linked file
+      if (!target->exists) error = link(path);
+    }
+    if (error == EEXIST) {
+      KeepPermissions(file.get(), *target);
+      error = ThroughTemporaryName(path, link);
+    }
+    if (error == 0) {
+      Remember(path, directory);
+      return 0;
+    }
+    if (error != ENOENT || access("/proc/self/fd", F_OK) == 0) return error;
+    namedTemporaries_ = true;  // no /proc: named temporary files from now on
+    return ENOSYS;
+  }
 }
 
 void TFileWriter::Remember(const std::string& path, const std::string& directory) {

@@ -35,6 +35,8 @@ class TFileWriter {
   int Sync();
 
  private:
+  // Write through an unnamed file; ENOSYS where there are none to be had.
+  int WriteUnnamed(const std::string& path, std::string_view bytes);
   // Remembers a file written and its directory, for Sync.
   void Remember(const std::string& path, const std::string& directory);
 

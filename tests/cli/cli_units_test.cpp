@@ -175,17 +175,19 @@ TEST_P(SafeWrite, ReplacesWholeKeepingPermissionsAndFollowingLinks) {
   test::TempDir dir;
   std::ofstream(dir / "old") << "old";
   std::filesystem::permissions(dir / "old", std::filesystem::perms(c.mode));
-  std::vector<std::string> before = {"old"};
+  std::filesystem::create_directory(dir.Path() / "sub");
+  std::vector<std::string> before = {"old", "sub"};
   if (c.link) {
     std::filesystem::create_symlink(c.link, dir.Path() / "link");
-    before = {"link", "old"};
+    before = {"link", "old", "sub"};
   }
   const mode_t umasked = umask(022);
   const int error = TFileWriter().Write(dir / c.path, "new");
   umask(umasked);
   EXPECT_EQ(error, c.error) << std::strerror(error);
   std::vector<std::string> after = before;
-  if (c.target && std::find(after.begin(), after.end(), c.target) == after.end()) {
+  if (c.target && !std::string_view(c.target).starts_with("sub/") &&
+      std::find(after.begin(), after.end(), c.target) == after.end()) {
     after.push_back(c.target);
     std::sort(after.begin(), after.end());
   }
@@ -218,6 +220,8 @@ INSTANTIATE_TEST_SUITE_P(
                                 "the file the link names is replaced, the link stays"},
                       WriteCase{"DanglingLinkMakesItsFile", "link", "made.png", 0600, 0, "made.png",
                                 0644, "a link to a file not there yet"},
+                      WriteCase{"LinkIntoAnotherDirectory", "link", "sub/made.png", 0600, 0,
+                                "sub/made.png", 0644, "written beside the file the link names"},
                       WriteCase{"MissingDirectory", "none/a.png", nullptr, 0600, ENOENT, nullptr, 0,
                                 "nothing written, nothing left"}),
     [](const auto& info) { return std::string(info.param.name); });
