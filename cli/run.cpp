@@ -48,7 +48,7 @@ void ReportLine(std::string message) {
   std::fwrite(message.data(), 1, message.size(), stderr);
 }
 
-// Where pictures go: the maker that draws them, and the files, written by a thread of their own
+// Where pictures go: the maker that draws them, and the files, written by threads of their own
 // in a batch.
 struct PictureSink {
   std::unique_ptr<TPictureMaker> maker;
