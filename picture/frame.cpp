@@ -121,18 +121,22 @@ TPictureGeometry MeasureWhole(TBarcode& barcode, const TPictureLayout& layout, T
   const std::int64_t modul = barcode.Modul();
   uMin -= std::int64_t{layout.QuietLeft} * modul;
   uMax += std::int64_t{layout.QuietRight} * modul;
+  // Bars reach row Height as well; the frame, like the window's, ends at row Height - 1.
+  const std::int64_t vMin = -std::int64_t{layout.QuietTop} * modul;
+  const std::int64_t vMax = symbol.Height - 1 + std::int64_t{layout.QuietBottom} * modul;
 
   if (!std::isfinite(barcode.Angle())) CannotDraw(barcode);
   const double theta = AngleToRadians(barcode.Angle());
   const auto origin =
       TryRotatedOrigin({barcode.Left(), barcode.Top()}, {symbol.Width, symbol.Height}, theta);
-  if (!origin || uMin < INT32_MIN || uMax > INT32_MAX) CannotDraw(barcode);
+  if (!origin || uMin < INT32_MIN || uMax > INT32_MAX || vMin < INT32_MIN || vMax > INT32_MAX)
+    CannotDraw(barcode);
   const TRotation turn(theta);
   std::int64_t left = INT64_MAX, top = INT64_MAX, right = INT64_MIN, bottom = INT64_MIN;
-  // Bars reach row Height as well; the frame, like the window's, ends at row Height - 1.
   for (std::int64_t u : {uMin, uMax}) {
-    for (std::int32_t v : {0, symbol.Height - 1}) {
-      const auto turned = turn.TryApply({static_cast<std::int32_t>(u), v});
+    for (std::int64_t v : {vMin, vMax}) {
+      const auto turned =
+          turn.TryApply({static_cast<std::int32_t>(u), static_cast<std::int32_t>(v)});
       if (!turned) CannotDraw(barcode);
       const std::int64_t x = std::int64_t{turned->X} + origin->X;
       const std::int64_t y = std::int64_t{turned->Y} + origin->Y;
@@ -154,7 +158,7 @@ TPictureGeometry MeasureWhole(TBarcode& barcode, const TPictureLayout& layout, T
 }  // namespace
 
 TPictureLayout PrintLayout(const TBarcode& barcode, int margin) {
-  TPictureLayout layout{TPictureFrame::Whole, margin, 0, 0};
+  TPictureLayout layout{TPictureFrame::Whole, margin};
   if (const TBCdata* row = CatalogueRow(barcode.Typ())) {
     layout.QuietLeft = row->QuietLeft;
     layout.QuietRight = barcode.AddOn().empty() ? row->QuietRight : kAddOnQuietRight;

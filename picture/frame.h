@@ -31,15 +31,18 @@ enum class TPictureFrame : std::uint8_t { Box, Whole };
 struct TPictureLayout {
   TPictureFrame Frame = TPictureFrame::Box;
   int Margin = 0;  // white pixels on every side
-  // Whole frame only: the quiet zones before and after the symbol along its length, in modules
-  // of Modul pixels.
+  // Whole frame only: the quiet zones before and after the symbol along its length, and above
+  // and below its bars (two-dimensional symbols), in modules of Modul pixels, turned with it.
   int QuietLeft = 0;
   int QuietRight = 0;
+  int QuietTop = 0;
+  int QuietBottom = 0;
 };
 
 // The Whole frame with the standard quiet zones of the barcode's type (its catalogue row's
-// QuietLeft and QuietRight; kAddOnQuietRight after an attached add-on) and `margin`. A type
-// beyond the catalogue gets none (its drawing raises anyway).
+// QuietLeft and QuietRight; kAddOnQuietRight after an attached add-on; none above and below a
+// linear symbol) and `margin`. A type beyond the catalogue gets none (its drawing raises
+// anyway).
 TPictureLayout PrintLayout(const TBarcode& barcode, int margin);
 
 // A rectangle of whole pixels.

@@ -161,6 +161,46 @@ INSTANTIATE_TEST_SUITE_P(
                    stpBottomRight}),
     [](const auto& info) { return std::string(info.param.name); });
 
+struct QuietCase {
+  const char* name;
+  double angle;
+  QSize size;       // of the picture: EAN-13, Modul 2, Height 30; quiet zones 1, 2, 3 and 4 modules
+  QPoint firstBar;  // the top-left pixel of the first bar
+  friend void PrintTo(const QuietCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class QuietZones : public ::testing::TestWithParam<QuietCase> {};
+
+// Above and below the bars as well as before and after them, turned with the symbol: 95 + 1 + 2
+// modules of 2 pixels along, 30 + 2 x (3 + 4) rows across.
+TEST_P(QuietZones, AreOnEverySideAndTurnWithTheSymbol) {
+  const auto& c = GetParam();
+  TBarcode bc;
+  bc.SetText("400638133393");
+  bc.SetModul(2);
+  bc.SetHeight(30);
+  bc.SetAngle(c.angle);
+  const TPictureLayout layout{TPictureFrame::Whole, 0, 1, 2, 3, 4};
+  const TRaster raster = RenderRaster(bc, layout);
+  EXPECT_EQ(Mismatches(raster, RenderImage(bc, layout)), 0);
+  ASSERT_EQ(QSize(raster.Width(), raster.Height()), c.size);
+  const auto dark = [&](int x, int y) { return raster.Palette()[raster.Row(y)[x]] != 0xFFFFFFFF; };
+  EXPECT_TRUE(dark(c.firstBar.x(), c.firstBar.y()));
+  int darkBefore = 0;
+  for (int y = 0; y < raster.Height(); ++y)
+    for (int x = 0; x < raster.Width(); ++x)
+      darkBefore += dark(x, y) && (c.angle == 0 ? y < c.firstBar.y() || x < c.firstBar.x()
+                                                : x < c.firstBar.x() || y > c.firstBar.y());
+  EXPECT_EQ(darkBefore, 0) << "white before the first bar";
+}
+
+INSTANTIATE_TEST_SUITE_P(Frames, QuietZones,
+                         ::testing::Values(QuietCase{"Upright", 0, {196, 44}, {2, 6}},
+                                           // Turned counter-clockwise: the start at the bottom, the
+                                           // top zone on the left.
+                                           QuietCase{"Turned90", 90, {44, 196}, {6, 193}}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 // Arbitrary upright rectangles (two-dimensional symbols draw rows of them at any height), in
 // either corner order, overlapping, partly or wholly off the picture: the same pixels through
 // the Qt canvas and the raster canvas, cut at the same shown area.
