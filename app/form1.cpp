@@ -3,7 +3,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
-#include <QFileInfo>
+#include <QFile>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QLabel>
@@ -15,6 +15,7 @@
 
 #include "application.h"
 #include "commands.h"
+#include "format.h"
 #include "picture.h"
 #include "render.h"
 
@@ -224,7 +225,7 @@ void TForm1::SetFailure(const QString& failure) {
 void TForm1::PaintBarcode(QImage& bitmap) {
   // The window's frame: the box at (Left, Top), cut at the bitmap's edges. Upright bars go
   // straight into the bitmap: every keystroke redraws the whole symbol.
-  PaintPicture(bitmap, barcode_, BoxGeometry(barcode_, bitmap.size()));
+  PaintPicture(bitmap, barcode_, BoxGeometry(barcode_, bitmap.width(), bitmap.height()));
 }
 
 void TForm1::Edit1Change() {
@@ -279,12 +280,14 @@ void TForm1::SaveAsClick() {
   }
   const std::optional<QString> path = dialogs_.AskSaveFileName(kSaveAsFilter, kSaveAsSuffix);
   if (!path) return;
-  const QString suffix = QFileInfo(*path).suffix().toLower();
-  if (suffix == QStringLiteral("png")) {
-    SaveImage(Image, *path, "PNG");
-  } else if (suffix == kBitmapSuffix) {
+  // The format follows the name's last suffix, by the rule barcode-cli's --output follows.
+  const std::optional<TPictureFormat> format =
+      PictureFormatOf(QFile::encodeName(*path).toStdString());
+  if (format == TPictureFormat::Png) {
+    SaveImage(Image, *path, TBitmapFormat::Png);
+  } else if (format == TPictureFormat::Bmp) {
     SaveBmp(Image, *path);
-  } else if (suffix == QStringLiteral("svg")) {
+  } else if (format == TPictureFormat::Svg) {
     // Drawn again as vectors. After a failed drawing the barcode fails here again, and its
     // message says so rather than a picture that differs from the bitmap.
     SaveData(RenderSvg(barcode_), *path);

@@ -1,9 +1,13 @@
 #include "picture.h"
 
-#include <QBuffer>
-#include <QImageWriter>
-#include <QSaveFile>
+#include <QFile>
+#include <cstring>
 #include <stdexcept>
+#include <string_view>
+
+#include "file_writer.h"
+#include "frame.h"
+#include "render.h"
 
 namespace bars::app {
 namespace {
@@ -20,13 +24,19 @@ namespace {
       QStringLiteral("Impossibile salvare \"%1\": %2").arg(path, reason).toStdString());
 }
 
+void Save(std::string_view bytes, const QString& path) {
+  TFileWriter files;
+  const std::string name = QFile::encodeName(path).toStdString();
+  int error = files.Write(name, bytes);
+  // A user's save is on the disk when the program says it is saved.
+  if (error == 0) error = files.Sync();
+  if (error != 0) NotSaved(path, QString::fromLocal8Bit(std::strerror(error)));
+}
+
 }  // namespace
 
 QImage NewWhiteBitmap(std::int32_t width, std::int32_t height) {
-  if (width <= 0 || height <= 0 || width > kMaxBitmapSide || height > kMaxBitmapSide ||
-      std::int64_t{width} * height > kMaxBitmapPixels) {
-    NoBitmap(width, height);
-  }
+  if (!PictureFits(width, height)) NoBitmap(width, height);
   QImage bitmap(width, height, QImage::Format_RGB32);
   if (bitmap.isNull()) NoBitmap(width, height);  // out of memory
   bitmap.fill(Qt::white);
@@ -34,29 +44,21 @@ QImage NewWhiteBitmap(std::int32_t width, std::int32_t height) {
 }
 
 void SaveBmp(const QImage& image, const QString& path) {
-  SaveImage(image, path, "BMP");
+  SaveImage(image, path, TBitmapFormat::Bmp);
 }
 
-void SaveImage(const QImage& image, const QString& path, const char* format) {
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  QImageWriter writer(&buffer, format);
-  if (!writer.write(image)) NotSaved(path, writer.errorString());
-  SaveData(bytes, path);
+void SaveImage(const QImage& image, const QString& path, TBitmapFormat format) {
+  std::string bytes;
+  try {
+    bytes = EncodeImage(image, format, TFont::kPixelsPerInch);
+  } catch (const Exception& e) {
+    NotSaved(path, QString::fromStdString(e.Message()));
+  }
+  Save(bytes, path);
 }
 
 void SaveData(const QByteArray& data, const QString& path) {
-  QSaveFile file(path);
-  // Where no temporary file can be made beside the target, write the target itself.
-  file.setDirectWriteFallback(true);
-  if (!file.open(QIODevice::WriteOnly)) NotSaved(path, file.errorString());
-  if (file.write(data) != data.size()) {
-    const QString reason = file.errorString();
-    file.cancelWriting();
-    NotSaved(path, reason);
-  }
-  if (!file.commit()) NotSaved(path, file.errorString());
+  Save(std::string_view(data.constData(), static_cast<std::size_t>(data.size())), path);
 }
 
 }  // namespace bars::app

@@ -1,6 +1,7 @@
 // Drawing: one full window keystroke (Width, then PaintTo onto a fresh bitmap of exactly that
-// size, as the window's change handler does) against libzint's encode-and-raster, and PaintTo
-// alone at several module widths and angles.
+// size, as the window's change handler does) against libzint's encode-and-raster, PaintTo
+// alone at several module widths and angles, and the bytes of one picture file as barcode-cli
+// makes them.
 #include <benchmark/benchmark.h>
 
 #include <QImage>
@@ -8,8 +9,11 @@
 #include <string>
 
 #include "bars.h"
+#include "bitmap.h"
 #include "peers.h"
 #include "qt_canvas.h"
+#include "raster.h"
+#include "render.h"
 
 namespace bench {
 namespace {
@@ -56,6 +60,22 @@ void BM_PaintTo(benchmark::State& state, const Peer* p, std::int32_t modul, doub
   }
 }
 
+// One EAN-13 file as barcode-cli writes it at its defaults and --height 110: the whole frame
+// drawn in one byte a pixel (text written by Qt when shown), then encoded.
+void BM_File(benchmark::State& state, bars::TBitmapFormat format, bool text) {
+  bars::TBarcode bc;
+  Configure(bc, kPeers[0], 2, 0.0);
+  bc.SetHeight(110);
+  bc.SetShowText(text ? bars::bcoCode : bars::bcoNone);
+  bc.SetShowTextPosition(bars::stpBottomCenter);
+  const bars::TPictureLayout layout = bars::PrintLayout(bc, 0);
+  for (auto _ : state) {
+    const bars::TRaster raster =
+        text ? bars::RenderRasterWithText(bc, layout) : bars::RenderRaster(bc, layout);
+    benchmark::DoNotOptimize(bars::EncodeBitmap(raster.Pixels(), format, 96).size());
+  }
+}
+
 }  // namespace
 
 // "raster/<type>/ours" pairs with libzint's encode-and-raster of the same symbol.
@@ -72,6 +92,13 @@ void RegisterDrawBenchmarks() {
                                std::to_string(static_cast<int>(angle));
       benchmark::RegisterBenchmark(name.c_str(), BM_PaintTo, ean13, modul, angle);
     }
+  }
+  for (const bool text : {false, true}) {
+    const std::string shown = text ? "-text" : "";
+    benchmark::RegisterBenchmark(("file/EAN13/png" + shown).c_str(), BM_File,
+                                 bars::TBitmapFormat::Png, text);
+    benchmark::RegisterBenchmark(("file/EAN13/bmp" + shown).c_str(), BM_File,
+                                 bars::TBitmapFormat::Bmp, text);
   }
 }
 

@@ -183,8 +183,13 @@ Print size:
 Output (exactly one):
   -o, --output FILE        the picture; its format by the extension: .bmp, .png, .svg or .pdf
                            (vector bars at the size --dpi gives); - writes PNG to standard
-                           output. A file appears whole or not at all.
+                           output. A file appears whole or not at all, also when the run is
+                           killed: it is written unnamed and named once complete.
                              e.g. -o label.png   -o label.pdf   -o - > label.png
+      --sync               return only once the files written, and their directories, are on
+                           the disk (one flush for a whole batch). Without it a crash of the
+                           whole system soon after may lose files just written, never leave
+                           part of one under its name.   e.g. --sync -o label.png
       --pattern            print the module pattern, one line; a two-dimensional symbol's
                            matrix as one line of 1 (dark) and 0 a row.
                              e.g. --pattern -d 400638133393
@@ -201,11 +206,8 @@ Batch:
                            or null for a line that failed); --output takes a file name with
                            %n for the line number (%% for a %). A failing line is reported
                            on standard error as "line N: <message>"; the others go on.
-                           Every file appears whole or not at all, even when the run is
-                           killed: it is written unnamed and named once complete. The files
-                           are flushed to the disk once, at the end of the run, not one by
-                           one: after a system crash during a batch, files of that batch may
-                           be missing or empty.
+                           Every file appears whole or not at all, as for one picture;
+                           --sync flushes them all once, at the end of the run.
                              e.g. --batch codes.txt -o "label-%n.png"
                                   printf '12\n3456\n' | barcode-cli -t Code128C --batch - --json
 

@@ -44,6 +44,7 @@ enum class Opt : std::uint8_t {
   Dmre,
   NoRequisiteCheck,
   DigitalLink,
+  Sync,
   Output,
   Pattern,
   Json,
@@ -93,6 +94,7 @@ constexpr KnownOption kOptions[] = {
     {"no-requisite-check", 0, false, Opt::NoRequisiteCheck},
     // Takes its value only after '=': --digital-link alone uses GS1's resolver.
     {"digital-link", 0, false, Opt::DigitalLink},
+    {"sync", 0, false, Opt::Sync},
     {"output", 'o', true, Opt::Output},
     {"pattern", 0, false, Opt::Pattern},
     {"json", 0, false, Opt::Json},
@@ -232,18 +234,7 @@ TColor ParseColour(std::string_view option, std::string_view value) {
 
 PictureFormat FormatOf(std::string_view path) {
   if (path == "-") return PictureFormat::Png;
-  const std::size_t slash = path.find_last_of('/');
-  const std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
-  const std::size_t dot = name.find_last_of('.');
-  std::string extension;
-  if (dot != std::string_view::npos) {
-    for (char c : name.substr(dot + 1))
-      extension += (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
-  }
-  if (extension == "bmp") return PictureFormat::Bmp;
-  if (extension == "png") return PictureFormat::Png;
-  if (extension == "svg") return PictureFormat::Svg;
-  if (extension == "pdf") return PictureFormat::Pdf;
+  if (const std::optional<PictureFormat> format = PictureFormatOf(path)) return *format;
   throw UsageError(
       "--output: " + Quoted(path) +
       " has no picture extension (.bmp, .png, .svg or .pdf; - for PNG on standard output)");
@@ -420,6 +411,9 @@ void Parser::Apply(const KnownOption& known, const std::string& value) {
       break;
     case Opt::DigitalLink:
       options_.digitalLinkStem = value.empty() ? std::string(gs1::kDigitalLinkStem) : value;
+      break;
+    case Opt::Sync:
+      options_.sync = true;
       break;
     case Opt::Output:
       if (value.empty()) throw UsageError(option + ": the file name is empty");

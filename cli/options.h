@@ -49,6 +49,7 @@ struct Options {
   // --digital-link: the stem under which bracketed GS1 data become the URI a QR Code or Data
   // Matrix carries; nothing without it.
   std::optional<std::string> digitalLinkStem;
+  bool sync = false;  // the files and their directories on the disk before the run ends
 
   Output output = Output::None;
   std::string outputPath;  // "-" is standard output; in batch mode a template with %n

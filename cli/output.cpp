@@ -1,240 +1,100 @@
 #include "output.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
 
 namespace bars::cli {
-namespace {
 
-// Closes the descriptor it holds on every way out.
-class Descriptor {
- public:
-  explicit Descriptor(int fd) : fd_(fd) {}
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-  ~Descriptor() {
-    if (fd_ >= 0) close(fd_);
-  }
-  int get() const { return fd_; }
-
- private:
-  int fd_;
-};
-
-std::string DirectoryOf(const std::string& path) {
-  const std::size_t slash = path.find_last_of('/');
-  if (slash == std::string::npos) return ".";
-  return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-std::string NameOf(const std::string& path) {
-  const std::size_t slash = path.find_last_of('/');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-bool WriteAll(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t n = write(fd, bytes.data(), bytes.size());
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) {
-      if (n == 0) errno = EIO;
-      return false;
-    }
-    bytes.remove_prefix(static_cast<std::size_t>(n));
-  }
-  return true;
-}
-
-// A name beside `path` that no picture takes: hidden, and unique by process and count.
-std::string TemporaryName(const std::string& path) {
-  static unsigned counter = 0;
-  const std::string directory = DirectoryOf(path);
-  return (directory == "/" ? "" : directory) + "/." + NameOf(path) + "." +
-         std::to_string(getpid()) + "-" + std::to_string(++counter) + ".tmp";
-}
-
-// A file that replaces another keeps its permissions, as an editor's save does.
-void KeepPermissions(int fd, const std::string& path) {
-  struct stat old {};
-  if (stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode)) fchmod(fd, old.st_mode & 07777);
-}
-
-// Moves the named temporary file onto `path`; removes it when that fails.
-bool RenameOnto(const std::string& temporary, const std::string& path) {
-  if (rename(temporary.c_str(), path.c_str()) == 0) return true;
-  const int error = errno;
-  unlink(temporary.c_str());
-  errno = error;
-  return false;
-}
-
-constexpr int kNameAttempts = 100;
-
-// Makes a file under a fresh hidden name beside `path` with `make`, then renames it onto
-// `path`. `make` returns 0, or an errno value (EEXIST: the name is taken, try another). Returns
-// 0 or the errno of the failure.
-template <typename Make>
-int ThroughTemporaryName(const std::string& path, Make make) {
-  for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
-    const std::string temporary = TemporaryName(path);
-    const int error = make(temporary);
-    if (error == EEXIST) continue;
-    if (error != 0) return error;
-    return RenameOnto(temporary, path) ? 0 : errno;
-  }
-  return EEXIST;
-}
-
-}  // namespace
-
-TFileWriter::~TFileWriter() {
-  for (const FileSystem& fs : fileSystems_) close(fs.directory);
-}
-
-std::string TFileWriter::Write(const std::string& path, std::string_view bytes) {
-  const std::string failed = "Cannot write '" + path + "': ";
-  const std::string directory = DirectoryOf(path);
-  if (!namedTemporaries_) {
-    const Descriptor file(open(directory.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666));
-    if (file.get() < 0 && (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL)) {
-      namedTemporaries_ = true;  // a file system or kernel without unnamed files
-    } else if (file.get() < 0) {
-      return failed + std::strerror(errno);
-    } else {
-      if (!WriteAll(file.get(), bytes)) return failed + std::strerror(errno);
-      // The unnamed file gets its name through its /proc link.
-      const std::string self = "/proc/self/fd/" + std::to_string(file.get());
-      if (linkat(AT_FDCWD, self.c_str(), AT_FDCWD, path.c_str(), AT_SYMLINK_FOLLOW) == 0) {
-        Remember(path, directory);
-        return "";
-      }
-      if (errno == EEXIST) {
-        // Replacing: a hidden name first, which then takes the place of the old file at once.
-        KeepPermissions(file.get(), path);
-        const int error = ThroughTemporaryName(path, [&](const std::string& temporary) {
-          return linkat(AT_FDCWD, self.c_str(), AT_FDCWD, temporary.c_str(), AT_SYMLINK_FOLLOW) == 0
-                     ? 0
-                     : errno;
-        });
-        if (error != 0) return failed + std::strerror(error);
-        Remember(path, directory);
-        return "";
-      }
-      if (errno != ENOENT || access("/proc/self/fd", F_OK) == 0)
-        return failed + std::strerror(errno);
-      namedTemporaries_ = true;  // no /proc: named temporary files from now on
-    }
-  }
-
-  const int error = ThroughTemporaryName(path, [&](const std::string& temporary) {
-    const Descriptor file(open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
-    if (file.get() < 0) return errno;
-    if (!WriteAll(file.get(), bytes)) {
-      const int writeError = errno;
-      unlink(temporary.c_str());
-      return writeError;
-    }
-    KeepPermissions(file.get(), path);
-    return 0;
-  });
-  if (error != 0) return failed + std::strerror(error);
-  Remember(path, directory);
-  return "";
-}
-
-void TFileWriter::Remember(const std::string& path, const std::string& directory) {
-  ++written_;
-  lastPath_ = path;
-  if (anyDirectory_ && directory == lastDirectory_) return;
-  anyDirectory_ = true;
-  lastDirectory_ = directory;
-  const int fd = open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  struct stat st {};
-  if (fd < 0 || fstat(fd, &st) != 0) {
-    unknownFileSystem_ = true;  // Sync flushes every file system then
-    if (fd >= 0) close(fd);
-    return;
-  }
-  if (std::any_of(fileSystems_.begin(), fileSystems_.end(),
-                  [&](const FileSystem& fs) { return fs.device == st.st_dev; })) {
-    close(fd);
-    return;
-  }
-  fileSystems_.push_back({st.st_dev, fd});
-}
-
-std::string TFileWriter::Sync() {
-  // One file alone: its own data and its directory entry, not everything the file system
-  // holds for other programs.
-  if (written_ == 1 && fileSystems_.size() == 1 && !unknownFileSystem_) {
-    const Descriptor file(open(lastPath_.c_str(), O_RDONLY | O_CLOEXEC));
-    if (file.get() >= 0 && fsync(file.get()) == 0 && fsync(fileSystems_[0].directory) == 0)
-      return "";
-  }
-  for (const FileSystem& fs : fileSystems_) {
-    if (syncfs(fs.directory) != 0)
-      return std::string("Cannot flush the pictures to the disk: ") + std::strerror(errno);
-  }
-  if (unknownFileSystem_) sync();
-  return "";
+std::string WriteFailure(const std::string& path, int error) {
+  return "Cannot write '" + path + "': " + std::strerror(error);
 }
 
 namespace {
 constexpr std::size_t kMaxQueued = 16;  // pictures drawn ahead of the writing
+constexpr int kThreads = 2;
 }  // namespace
 
-TWriterThread::TWriterThread(TFileWriter& files, TReport report)
-    : files_(files), report_(report), thread_([this] { Run(); }) {}
+TBatchWriter::TBatchWriter(TFileWriter& files, TReport report) : files_(files), report_(report) {
+  for (int k = 0; k < kThreads; ++k) threads_.emplace_back([this] { Run(); });
+}
 
-TWriterThread::~TWriterThread() {
+TBatchWriter::~TBatchWriter() {
   Finish();
 }
 
-void TWriterThread::Write(std::string path, std::string bytes, std::string failurePrefix) {
+void TBatchWriter::Write(std::string path, std::string bytes, std::string failurePrefix) {
   Push({std::move(path), std::move(bytes), std::move(failurePrefix)});
 }
 
-void TWriterThread::Report(std::string line) {
-  Push({"", "", std::move(line)});
+void TBatchWriter::Report(std::string line) {
+  Push({"", "", std::move(line), Job::State::Done});
 }
 
-void TWriterThread::Push(Job job) {
+void TBatchWriter::Push(Job job) {
   std::unique_lock lock(mutex_);
   changed_.wait(lock, [&] { return jobs_.size() < kMaxQueued; });
   jobs_.push_back(std::move(job));
   changed_.notify_all();
 }
 
-bool TWriterThread::Finish() {
+bool TBatchWriter::Finish() {
   {
     std::lock_guard lock(mutex_);
     closing_ = true;
     changed_.notify_all();
   }
-  if (thread_.joinable()) thread_.join();
+  for (std::thread& thread : threads_)
+    if (thread.joinable()) thread.join();
   return !failed_;
 }
 
-void TWriterThread::Run() {
-  std::unique_lock lock(mutex_);
-  for (;;) {
-    changed_.wait(lock, [&] { return !jobs_.empty() || closing_; });
-    if (jobs_.empty()) return;
-    Job job = std::move(jobs_.front());
+TBatchWriter::Job* TBatchWriter::Next() {
+  for (auto job = jobs_.begin(); job != jobs_.end(); ++job) {
+    if (job->state != Job::State::Waiting) continue;
+    const bool pathBusy = std::any_of(jobs_.begin(), job, [&](const Job& earlier) {
+      return earlier.state != Job::State::Done && earlier.path == job->path;
+    });
+    if (!pathBusy) return &*job;
+  }
+  return nullptr;
+}
+
+void TBatchWriter::ReportDone(std::unique_lock<std::mutex>& lock) {
+  if (reporting_) return;  // the other thread reports these, in order
+  reporting_ = true;
+  while (!jobs_.empty() && jobs_.front().state == Job::State::Done) {
+    const std::string message = std::move(jobs_.front().message);
     jobs_.pop_front();
     changed_.notify_all();
+    if (message.empty()) continue;
     lock.unlock();
-    std::string failure;
-    if (!job.path.empty()) failure = files_.Write(job.path, job.bytes);
-    if (job.path.empty()) report_(std::move(job.message));
-    if (!failure.empty()) report_(job.message + failure);
+    report_(message);
     lock.lock();
-    if (!failure.empty()) failed_ = true;
+  }
+  reporting_ = false;
+}
+
+void TBatchWriter::Run() {
+  std::unique_lock lock(mutex_);
+  for (;;) {
+    ReportDone(lock);
+    if (closing_ && jobs_.empty()) return;
+    Job* job = Next();
+    if (!job) {
+      changed_.wait(lock);
+      continue;
+    }
+    job->state = Job::State::Writing;
+    const std::string path = job->path;
+    const std::string bytes = std::move(job->bytes);
+    lock.unlock();
+    const int error = files_.Write(path, bytes);
+    lock.lock();
+    // Jobs are dropped only at the front, once done and reported: this one is still there.
+    job->message = error == 0 ? std::string() : job->message + WriteFailure(path, error);
+    job->state = Job::State::Done;
+    if (error != 0) failed_ = true;
+    changed_.notify_all();
   }
 }
 

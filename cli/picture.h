@@ -1,13 +1,13 @@
 #pragma once
-// The picture module's side of barcode-cli: Qt draws the picture in its frame and encodes the
-// file, ZXing-C++ (when built with it) reads it back.
+// barcode-cli-qt's pictures: Qt draws what needs a painter (text, turns other than right
+// angles) and the SVG and PDF pages, ZXing-C++ (when built with it) reads them back; bitmaps
+// without text at right angles are drawn as barcode-cli draws them, without a painter.
 
-#include <QByteArray>
 #include <QGuiApplication>
-#include <QImage>
 #include <memory>
 
 #include "picture_maker.h"
+#include "render.h"
 
 namespace bars::cli {
 
@@ -22,14 +22,7 @@ class TQtPictureMaker : public TPictureMaker {
  private:
   TPictureSettings settings_;
   std::unique_ptr<QGuiApplication> app_;
+  std::unique_ptr<TQtRasterText> text_;  // made once the application is there
 };
-
-// `image` (32-bit) in the fewest bits per pixel that keep every colour exactly: one bit for
-// two colours, eight for up to 256, else `image` itself.
-QImage Indexed(const QImage& image);
-
-// The bytes of a PNG or BMP file of `image` (Indexed) stating `dpi` dots per inch. Raises a
-// bars::Exception when Qt cannot encode it.
-QByteArray EncodeBitmap(const QImage& image, PictureFormat format, int dpi);
 
 }  // namespace bars::cli

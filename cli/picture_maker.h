@@ -1,18 +1,20 @@
 #pragma once
-// What barcode-cli asks of its picture module. The command line links the engine alone, so that
-// --pattern and --json start without loading Qt; the pictures are drawn and encoded by a module
-// (barcode-cli-pictures.so, Qt and, when built with it, ZXing-C++) loaded on the first picture.
-// Both sides are built together from these declarations; the module refuses a caller of
-// another version.
+// What draws and encodes barcode-cli's pictures. barcode-cli itself is free of Qt: it draws
+// bitmaps without text at right angles (TRasterPictureMaker), which is what most calls ask for,
+// and hands a run that needs more (text, other angles, SVG, PDF, --verify) to barcode-cli-qt
+// (launch.h), the same command line linked with Qt, whose maker draws everything.
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "bars.h"
+#include "format.h"
+#include "frame.h"
 
 namespace bars::cli {
 
-enum class PictureFormat : std::uint8_t { Bmp, Png, Svg, Pdf };
+using PictureFormat = TPictureFormat;
 
 // What every picture of one run shares.
 struct TPictureSettings {
@@ -40,11 +42,11 @@ class TPictureMaker {
   virtual void Make(TBarcode& barcode, TPicture& picture) = 0;
 };
 
-// The module's entry point, found by this name: a new maker for `settings`, or nullptr with
-// the reason in `failure` (another version than `version`, Qt failing to start).
-using TPictureMakerEntry = TPictureMaker* (*)(const char* version, const TPictureSettings& settings,
-                                              std::string& failure);
-inline constexpr const char* kPictureMakerEntry = "barcode_cli_picture_maker";
-inline constexpr const char* kPictureModuleName = "barcode-cli-pictures.so";
+// The frame the settings ask for.
+TPictureLayout LayoutFor(const TPictureSettings& settings, const TBarcode& barcode);
+
+// A maker of PNG and BMP pictures without text at right angles, drawn and encoded without Qt;
+// any other picture fails with the reason.
+std::unique_ptr<TPictureMaker> MakeRasterPictureMaker(const TPictureSettings& settings);
 
 }  // namespace bars::cli

@@ -39,6 +39,18 @@ else()
     "every test that draws through Qt")
 endif()
 
+# zlib compresses the PNG files of the pictures (picture/), which everything that draws uses.
+set(BARCODE_DRAWS OFF)
+if(Qt6_FOUND)
+  find_package(ZLIB ${barcode_find})
+  if(ZLIB_FOUND)
+    set(BARCODE_DRAWS ON)
+  else()
+    message(STATUS "zlib not found: building the engine alone; left out: the pictures "
+      "(picture/, qt/), barcode-cli, barcode-utility, the benchmarks and every test that draws")
+  endif()
+endif()
+
 if(barcode_want_tests)
   find_package(GTest ${barcode_find})
   if(NOT GTest_FOUND)

@@ -17,6 +17,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "qt_canvas.h"
 
@@ -53,133 +54,119 @@ class TVectorCanvas : public TQtCanvas {
   }
 };
 
-// Records where the text goes and draws nothing: the Whole frame's measure of it.
-class TTextBounds : public TQtCanvas {
+// Measures text in Qt's fonts on a bitmap, each text once: the frame and the drawing ask for
+// the same widths and heights again.
+class TFontsOnce : public TQtCanvas {
  public:
-  TTextBounds() : TQtCanvas(scratch_) {}
+  TFontsOnce() : TQtCanvas(scratch_) {}
 
-  void Polygon(std::span<const TPoint>) override {}
-  void TextOut(std::int32_t x, std::int32_t y, const std::string& text) override {
-    const std::int64_t width = TextWidth(text), height = TextHeight(text);
-    if (width <= 0 || height <= 0) return;
-    Add(x, y);
-    Add(std::int64_t{x} + width - 1, std::int64_t{y} + height - 1);
+  std::int32_t TextWidth(const std::string& text) override {
+    if (!width_ || widthFont_ != Font() || widthText_ != text) {
+      width_ = TQtCanvas::TextWidth(text);
+      widthFont_ = Font();
+      widthText_ = text;
+    }
+    return *width_;
   }
-
-  // Widens [left, right] x [top, bottom] by the cells recorded.
-  void AddTo(std::int64_t& left, std::int64_t& top, std::int64_t& right,
-             std::int64_t& bottom) const {
-    if (!any_) return;
-    left = std::min(left, left_);
-    top = std::min(top, top_);
-    right = std::max(right, right_);
-    bottom = std::max(bottom, bottom_);
+  // Every text of a font is as high as the font's cell.
+  std::int32_t TextHeight(const std::string& text) override {
+    if (!height_ || heightFont_ != Font()) {
+      height_ = TQtCanvas::TextHeight(text);
+      heightFont_ = Font();
+    }
+    return *height_;
   }
 
  private:
-  void Add(std::int64_t x, std::int64_t y) {
-    left_ = any_ ? std::min(left_, x) : x;
-    right_ = any_ ? std::max(right_, x) : x;
-    top_ = any_ ? std::min(top_, y) : y;
-    bottom_ = any_ ? std::max(bottom_, y) : y;
-    any_ = true;
-  }
-
   QImage scratch_{1, 1, QImage::Format_RGB32};  // the device the fonts are measured on
-  bool any_ = false;
-  std::int64_t left_ = 0, top_ = 0, right_ = 0, bottom_ = 0;
+  std::optional<std::int32_t> width_, height_;
+  TFont widthFont_, heightFont_;
+  std::string widthText_;
 };
 
-// Draws nothing: PaintTo on it raises what the barcode's drawing raises.
-class TNullCanvas : public TCanvas {
- public:
-  void Polygon(std::span<const TPoint>) override {}
-  void TextOut(std::int32_t, std::int32_t, const std::string&) override {}
-  std::int32_t TextWidth(const std::string&) override { return 0; }
-  std::int32_t TextHeight(const std::string&) override { return 0; }
-};
-
-[[noreturn]] void OutOfRange(const TBarcode& barcode) {
-  throw Exception(barcode.ClassName() + ": drawing coordinates out of range");
+// [left, right] x [top, bottom] within `clip`; empty where they do not meet.
+TPixelRect Clipped(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom,
+                   const TPixelRect& clip) {
+  left = std::max<std::int64_t>(left, clip.Left);
+  top = std::max<std::int64_t>(top, clip.Top);
+  right = std::min<std::int64_t>(right, clip.Right());
+  bottom = std::min<std::int64_t>(bottom, clip.Bottom());
+  if (left > right || top > bottom) return {};
+  return {static_cast<int>(left), static_cast<int>(top), static_cast<int>(right - left + 1),
+          static_cast<int>(bottom - top + 1)};
 }
 
-// For an angle or a position the barcode cannot be drawn at: PaintTo raises its own message.
-[[noreturn]] void CannotDraw(TBarcode& barcode) {
-  TNullCanvas none;
-  barcode.PaintTo(none);
-  OutOfRange(barcode);
-}
-
-// Width and Height, checked to be drawable.
-QSize SymbolSize(TBarcode& barcode, int margin) {
-  if (margin < 0) throw Exception("Picture margin " + std::to_string(margin) + " is negative");
-  const std::int32_t width = barcode.Width();
-  const std::int32_t height = barcode.Height();
-  if (width < 1 || height < 1) {
-    throw Exception("Barcode of " + std::to_string(width) + " x " + std::to_string(height) +
-                    " pixels: width and height must be at least 1 pixel");
+// The raster's pixels of `area` with the text written on them.
+QImage Written(const TRaster& raster, const TPixelRect& area, TPoint offset, const TFont& font,
+               TColor brush, std::int32_t x, std::int32_t y, const std::string& text) {
+  QImage band(area.Width, area.Height, QImage::Format_RGB32);
+  if (band.isNull()) throw Exception("Not enough memory for a picture's text");
+  const std::vector<std::uint32_t>& palette = raster.Palette();
+  for (int r = 0; r < area.Height; ++r) {
+    const std::uint8_t* from = raster.Row(area.Top + r) + area.Left;
+    auto* to = reinterpret_cast<QRgb*>(band.scanLine(r));
+    for (int c = 0; c < area.Width; ++c) to[c] = palette[from[c]];
   }
-  return {width, height};
-}
-
-// The geometry of `content` (inclusive pixel bounds in barcode coordinates) plus the margin.
-TPictureGeometry Framed(const TBarcode& barcode, std::int64_t left, std::int64_t top,
-                        std::int64_t right, std::int64_t bottom, int margin) {
-  const std::int64_t width = right - left + 1, height = bottom - top + 1;
-  const std::int64_t pictureWidth = width + 2 * std::int64_t{margin};
-  const std::int64_t pictureHeight = height + 2 * std::int64_t{margin};
-  if (pictureWidth > kMaxPictureSide || pictureHeight > kMaxPictureSide ||
-      pictureWidth * pictureHeight > kMaxPicturePixels) {
-    throw Exception("Picture of " + std::to_string(pictureWidth) + " x " +
-                    std::to_string(pictureHeight) + " pixels is too large: at most " +
-                    std::to_string(kMaxPictureSide) + " pixels a side and " +
-                    std::to_string(kMaxPicturePixels) + " pixels in all");
+  {
+    // Its painter ends with it, before the band is handed out.
+    TQtCanvas canvas(band, QPoint(offset.X - area.Left, offset.Y - area.Top));
+    canvas.Font() = font;
+    canvas.Brush().SetColor(brush);
+    canvas.TextOut(x, y, text);
   }
-  const std::int64_t dx = margin - left, dy = margin - top;
-  if (dx < INT32_MIN || dx > INT32_MAX || dy < INT32_MIN || dy > INT32_MAX) OutOfRange(barcode);
-  return {QSize(static_cast<int>(pictureWidth), static_cast<int>(pictureHeight)),
-          QPoint(static_cast<int>(dx), static_cast<int>(dy)),
-          QRect(margin, margin, static_cast<int>(width), static_cast<int>(height))};
+  return band;
 }
 
-// The Whole frame: the symbol's box, quiet zones included, turned as PaintTo turns the bars,
-// and the text cells.
-TPictureGeometry MeasureWhole(TBarcode& barcode, const TPictureLayout& layout) {
-  const QSize symbol = SymbolSize(barcode, layout.Margin);
-  // Along the pattern the elements cover 0 .. Width - 1, unless a negative Ratio runs them
-  // backwards.
-  const TExtent extent = barcode.PatternExtent(barcode.BuildPattern(), symbol.width());
-  std::int64_t uMin = extent.First, uMax = extent.Last;
-  const std::int64_t modul = barcode.Modul();
-  uMin -= std::int64_t{layout.QuietLeft} * modul;
-  uMax += std::int64_t{layout.QuietRight} * modul;
+// Whether the text changed a pixel on an edge of `area` that is not the clip's own edge.
+bool InkAtEdge(const TRaster& raster, const TPixelRect& area, const QImage& band,
+               const TPixelRect& clip) {
+  const auto changed = [&](int r, int c) {
+    return reinterpret_cast<const QRgb*>(band.constScanLine(r))[c] !=
+           raster.Palette()[raster.Row(area.Top + r)[area.Left + c]];
+  };
+  for (int c = 0; c < area.Width; ++c) {
+    if (area.Top > clip.Top && changed(0, c)) return true;
+    if (area.Bottom() < clip.Bottom() && changed(area.Height - 1, c)) return true;
+  }
+  for (int r = 0; r < area.Height; ++r) {
+    if (area.Left > clip.Left && changed(r, 0)) return true;
+    if (area.Right() < clip.Right() && changed(r, area.Width - 1)) return true;
+  }
+  return false;
+}
 
-  if (!std::isfinite(barcode.Angle())) CannotDraw(barcode);
-  const double theta = AngleToRadians(barcode.Angle());
-  const auto origin =
-      TryRotatedOrigin({barcode.Left(), barcode.Top()}, {symbol.width(), symbol.height()}, theta);
-  if (!origin || uMin < INT32_MIN || uMax > INT32_MAX) CannotDraw(barcode);
-  const TRotation turn(theta);
-  std::int64_t left = INT64_MAX, top = INT64_MAX, right = INT64_MIN, bottom = INT64_MIN;
-  // Bars reach row Height as well; the frame, like the window's, ends at row Height - 1.
-  for (std::int64_t u : {uMin, uMax}) {
-    for (std::int32_t v : {0, symbol.height() - 1}) {
-      const auto turned = turn.TryApply({static_cast<std::int32_t>(u), v});
-      if (!turned) CannotDraw(barcode);
-      const std::int64_t x = std::int64_t{turned->X} + origin->X;
-      const std::int64_t y = std::int64_t{turned->Y} + origin->Y;
-      left = std::min(left, x);
-      right = std::max(right, x);
-      top = std::min(top, y);
-      bottom = std::max(bottom, y);
+// The band's pixels back into the raster, a colour new to it added to its palette.
+void Store(const QImage& band, const TPixelRect& area, TRaster& raster) {
+  for (int r = 0; r < area.Height; ++r) {
+    std::uint8_t* to = raster.Row(area.Top + r) + area.Left;
+    const auto* from = reinterpret_cast<const QRgb*>(band.constScanLine(r));
+    QRgb last = 0;
+    std::uint8_t index = 0;
+    bool any = false;
+    for (int c = 0; c < area.Width; ++c) {
+      if (from[c] == raster.Palette()[to[c]]) continue;  // untouched
+      if (!any || from[c] != last) index = raster.IndexOf(last = from[c]);
+      any = true;
+      to[c] = index;
     }
   }
-  if (barcode.ShowText() != bcoNone) {
-    TTextBounds text;
-    barcode.PaintTo(text);
-    text.AddTo(left, top, right, bottom);
-  }
-  return Framed(barcode, left, top, right, bottom, layout.Margin);
+}
+
+// The geometry of `layout`, shown text measured in Qt's fonts.
+TPictureGeometry Measure(TBarcode& barcode, const TPictureLayout& layout) {
+  if (layout.Frame != TPictureFrame::Whole || barcode.ShowText() == bcoNone)
+    return MeasurePicture(barcode, layout);
+  QImage scratch(1, 1, QImage::Format_RGB32);  // the device the fonts are measured on
+  TQtCanvas fonts(scratch);
+  return MeasurePicture(barcode, layout, &fonts);
+}
+
+QRect ToQRect(const TPixelRect& r) {
+  return {r.Left, r.Top, r.Width, r.Height};
+}
+
+QPoint ToQPoint(TPoint p) {
+  return {p.X, p.Y};
 }
 
 // White over `page` outside `shown` (which lies within it), in strips that end at the page's
@@ -218,65 +205,36 @@ void WhitenOutside(QImage& page, const QRect& shown) {
   }
 }
 
-// The vector picture on a painter open on a device of geometry.Size units.
+// The vector picture on a painter open on a device of the geometry's size in units.
 void PaintVector(QPainter& painter, TBarcode& barcode, const TPictureGeometry& geometry) {
-  const QRect page(QPoint(0, 0), geometry.Size);
+  const QRect page(0, 0, geometry.Width, geometry.Height);
   painter.fillRect(page, Qt::white);
   {
-    TVectorCanvas canvas(painter, geometry.Offset);
+    TVectorCanvas canvas(painter, ToQPoint(geometry.Offset));
     barcode.PaintTo(canvas);
   }
   // Painting white over the margin hides what fell into it; the page's own edge cuts the rest.
-  FillOutside(painter, page, geometry.Shown);
+  FillOutside(painter, page, ToQRect(geometry.Shown));
 }
 
 }  // namespace
-
-TPictureLayout PrintLayout(const TBarcode& barcode, int margin) {
-  TPictureLayout layout{TPictureFrame::Whole, margin, 0, 0};
-  if (const TBCdata* row = CatalogueRow(barcode.Typ())) {
-    layout.QuietLeft = row->QuietLeft;
-    layout.QuietRight = barcode.AddOn().empty() ? row->QuietRight : kAddOnQuietRight;
-  }
-  return layout;
-}
-
-TPictureGeometry MeasurePicture(TBarcode& barcode, const TPictureLayout& layout) {
-  if (layout.Frame == TPictureFrame::Whole) return MeasureWhole(barcode, layout);
-  const QSize box = SymbolSize(barcode, layout.Margin);
-  return Framed(barcode, barcode.Left(), barcode.Top(),
-                std::int64_t{barcode.Left()} + box.width() - 1,
-                std::int64_t{barcode.Top()} + box.height() - 1, layout.Margin);
-}
-
-TPictureGeometry BoxGeometry(const TBarcode& barcode, QSize box, int margin) {
-  const std::int64_t dx = std::int64_t{margin} - barcode.Left();
-  const std::int64_t dy = std::int64_t{margin} - barcode.Top();
-  if (dx < INT32_MIN || dx > INT32_MAX || dy < INT32_MIN || dy > INT32_MAX) OutOfRange(barcode);
-  return {box + QSize(2 * margin, 2 * margin), QPoint(static_cast<int>(dx), static_cast<int>(dy)),
-          QRect(QPoint(margin, margin), box)};
-}
 
 void PaintPicture(QImage& page, TBarcode& barcode, const TPictureGeometry& geometry) {
   page.fill(Qt::white);
   {
     // The canvas made for the image writes upright bars straight into it.
-    TQtCanvas canvas(page, geometry.Offset);
+    TQtCanvas canvas(page, ToQPoint(geometry.Offset));
     barcode.PaintTo(canvas);
   }
-  WhitenOutside(page, geometry.Shown);
-}
-
-QSize PictureSize(TBarcode& barcode, int margin) {
-  return MeasurePicture(barcode, {TPictureFrame::Box, margin}).Size;
+  WhitenOutside(page, ToQRect(geometry.Shown));
 }
 
 QImage RenderImage(TBarcode& barcode, const TPictureLayout& layout) {
-  const TPictureGeometry geometry = MeasurePicture(barcode, layout);
-  QImage image(geometry.Size, QImage::Format_RGB32);
+  const TPictureGeometry geometry = Measure(barcode, layout);
+  QImage image(geometry.Width, geometry.Height, QImage::Format_RGB32);
   if (image.isNull()) {
-    throw Exception("Not enough memory for a picture of " + std::to_string(geometry.Size.width()) +
-                    " x " + std::to_string(geometry.Size.height()) + " pixels");
+    throw Exception("Not enough memory for a picture of " + std::to_string(geometry.Width) + " x " +
+                    std::to_string(geometry.Height) + " pixels");
   }
   PaintPicture(image, barcode, geometry);
   return image;
@@ -286,8 +244,45 @@ QImage RenderImage(TBarcode& barcode, int margin) {
   return RenderImage(barcode, {TPictureFrame::Box, margin});
 }
 
+TQtRasterText::TQtRasterText() : fonts_(std::make_unique<TFontsOnce>()) {}
+
+TQtRasterText::~TQtRasterText() = default;
+
+TCanvas& TQtRasterText::Fonts() {
+  return *fonts_;
+}
+
+// Text for a raster is written by the Qt canvas onto a bitmap of the pixels around it, which
+// holds the raster's own pixels there first: each pixel comes out as the same painting on the
+// whole page gives it.
+void TQtRasterText::TextOut(TRaster& raster, TPoint offset, const TPixelRect& clip,
+                            const TFont& font, TColor brush, std::int32_t x, std::int32_t y,
+                            const std::string& text) {
+  // The cell, measured already by the drawing, and half its height around it for glyphs
+  // that reach beyond it; twice that while ink reaches the edge of the area.
+  fonts_->Font() = font;
+  const std::int64_t width = fonts_->TextWidth(text), height = fonts_->TextHeight(text);
+  const std::int64_t left = std::int64_t{x} + offset.X, top = std::int64_t{y} + offset.Y;
+  for (std::int64_t reach = std::max<std::int64_t>(height / 2, 4);; reach *= 2) {
+    const TPixelRect area =
+        Clipped(left - reach, top - reach, left + width + reach, top + height + reach, clip);
+    if (area.Width <= 0 || area.Height <= 0) return;
+    const QImage band = Written(raster, area, offset, font, brush, x, y, text);
+    if (!InkAtEdge(raster, area, band, clip)) {
+      Store(band, area, raster);
+      return;
+    }
+  }
+}
+
+TRaster RenderRasterWithText(TBarcode& barcode, const TPictureLayout& layout, TQtRasterText* text) {
+  if (text) return RenderRaster(barcode, layout, text);
+  TQtRasterText once;
+  return RenderRaster(barcode, layout, &once);
+}
+
 QByteArray RenderSvg(TBarcode& barcode, const TPictureLayout& layout, int dpi) {
-  const TPictureGeometry geometry = MeasurePicture(barcode, layout);
+  const TPictureGeometry geometry = Measure(barcode, layout);
   QBuffer buffer;
   buffer.open(QIODevice::WriteOnly);
   QSvgGenerator generator;
@@ -295,8 +290,8 @@ QByteArray RenderSvg(TBarcode& barcode, const TPictureLayout& layout, int dpi) {
   // One picture pixel is one user unit; the document's width and height say how large it
   // prints. Fonts are sized in pixels, so the resolution does not change the text.
   generator.setResolution(dpi);
-  generator.setSize(geometry.Size);
-  generator.setViewBox(QRect(QPoint(0, 0), geometry.Size));
+  generator.setSize(QSize(geometry.Width, geometry.Height));
+  generator.setViewBox(QRect(0, 0, geometry.Width, geometry.Height));
   generator.setTitle(QString::fromLatin1(barcode.GetTypName()));
   {
     QPainter painter(&generator);
@@ -311,15 +306,15 @@ QByteArray RenderSvg(TBarcode& barcode, int margin) {
 }
 
 QByteArray RenderPdf(TBarcode& barcode, const TPictureLayout& layout, int dpi) {
-  const TPictureGeometry geometry = MeasurePicture(barcode, layout);
+  const TPictureGeometry geometry = Measure(barcode, layout);
   QBuffer buffer;
   buffer.open(QIODevice::WriteOnly);
   {
     QPdfWriter writer(&buffer);
     writer.setResolution(dpi);
     writer.setTitle(QString::fromLatin1(barcode.GetTypName()));
-    const QSizeF points(std::ceil(geometry.Size.width() * 72.0 / dpi),
-                        std::ceil(geometry.Size.height() * 72.0 / dpi));
+    const QSizeF points(std::ceil(geometry.Width * 72.0 / dpi),
+                        std::ceil(geometry.Height * 72.0 / dpi));
     writer.setPageLayout(
         QPageLayout(QPageSize(points, QPageSize::Point, QString(), QPageSize::ExactMatch),
                     QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
@@ -328,6 +323,15 @@ QByteArray RenderPdf(TBarcode& barcode, const TPictureLayout& layout, int dpi) {
     PaintVector(painter, barcode, geometry);
   }
   return buffer.data();
+}
+
+std::string EncodeImage(const QImage& image, TBitmapFormat format, int dpi) {
+  const bool words = image.format() == QImage::Format_RGB32 ||
+                     image.format() == QImage::Format_ARGB32 ||
+                     image.format() == QImage::Format_ARGB32_Premultiplied;
+  const QImage rgb = words ? image : image.convertToFormat(QImage::Format_RGB32);
+  return EncodeBitmap({rgb.width(), rgb.height(), rgb.constBits(), rgb.bytesPerLine(), {}}, format,
+                      dpi);
 }
 
 }  // namespace bars

@@ -1,12 +1,8 @@
 #pragma once
-// Whole pictures of a barcode, in one of two frames:
-// - Box, the window's: exactly Width x Height pixels with the barcode's box (Left, Top) at the
-//   top-left corner; whatever the barcode draws outside that box (text above the bars, corners
-//   of a turned symbol, the row below Height that bars reach) is cut off.
-// - Whole, for printing: the symbol turned by Angle with its quiet zones (turned with it) and
-//   every text it writes, nothing cut off but that row below Height.
-// A margin adds white pixels on every side of either. The window's bitmap, the command line's
-// files and every format (bitmap, SVG, PDF) are drawn by the same PaintPicture steps.
+// Whole pictures drawn by Qt, in the frames of picture/frame.h: a bitmap (QImage), an SVG
+// document or a PDF page. The window's bitmap, the command line's files and every format are
+// drawn by the same PaintPicture steps; a picture without text at a right angle draws the same
+// pixels without Qt (picture/raster.h).
 //
 //   bars::TBarcode bc;
 //   bc.SetText("400638133393");
@@ -15,65 +11,48 @@
 
 #include <QByteArray>
 #include <QImage>
-#include <QPoint>
-#include <QRect>
-#include <QSize>
 #include <cstdint>
+#include <memory>
+#include <string>
 
 #include "bars.h"
+#include "bitmap.h"
+#include "frame.h"
+#include "raster.h"
 
 namespace bars {
 
-// The largest picture drawn: each side at most this many pixels, and this many in all.
-inline constexpr int kMaxPictureSide = 32767;
-inline constexpr std::int64_t kMaxPicturePixels = 100'000'000;
-
-enum class TPictureFrame : std::uint8_t { Box, Whole };
-
-struct TPictureLayout {
-  TPictureFrame Frame = TPictureFrame::Box;
-  int Margin = 0;  // white pixels on every side
-  // Whole frame only: the quiet zones before and after the symbol along its length, in modules
-  // of Modul pixels.
-  int QuietLeft = 0;
-  int QuietRight = 0;
-};
-
-// The Whole frame with the standard quiet zones of the barcode's type (its catalogue row's
-// QuietLeft and QuietRight; kAddOnQuietRight after an attached add-on) and `margin`. A type
-// beyond the catalogue gets none (its drawing raises anyway).
-TPictureLayout PrintLayout(const TBarcode& barcode, int margin);
-
-// Where a picture puts the drawing.
-struct TPictureGeometry {
-  QSize Size;     // of the picture, in pixels
-  QPoint Offset;  // a canvas position of the barcode lands on this much further in the picture
-  QRect Shown;    // the part that shows the drawing; the rest (the margin) stays white
-};
-
-// The geometry of the picture of `layout`. Builds the pattern, so it raises what Width raises;
-// raises a bars::Exception when Width or Height is below 1, the margin is negative, the picture
-// exceeds the limits above or its drawing cannot be placed in 32-bit coordinates. The Whole frame
-// measures shown text in Qt fonts: a QGuiApplication must exist then.
-TPictureGeometry MeasurePicture(TBarcode& barcode, const TPictureLayout& layout);
-
-// The Box geometry of a bitmap of `box` plus `margin` pixels on every side, for a caller that
-// sized the bitmap itself (the window). Builds nothing; raises when the offset leaves `int`.
-TPictureGeometry BoxGeometry(const TBarcode& barcode, QSize box, int margin = 0);
-
-// Paints the picture onto `page` (of geometry.Size): white, the barcode moved by
+// Paints the picture onto `page` (of geometry's size): white, the barcode moved by
 // geometry.Offset, and white again outside geometry.Shown. On a 32-bit image upright bars go
 // straight into its pixels. Raises what PaintTo raises, before anything but the white is drawn.
 void PaintPicture(QImage& page, TBarcode& barcode, const TPictureGeometry& geometry);
 
-// The picture's size in the Box frame, (Width + 2 x margin) x (Height + 2 x margin); raises as
-// MeasurePicture.
-QSize PictureSize(TBarcode& barcode, int margin);
-
-// The picture as a bitmap (RGB32). Raises what MeasurePicture and PaintTo raise; a picture whose
-// drawing failed is never returned.
+// The picture as a bitmap (RGB32), its text measured in Qt's fonts. Raises what MeasurePicture
+// and PaintTo raise; a picture whose drawing failed is never returned.
 QImage RenderImage(TBarcode& barcode, const TPictureLayout& layout);
 QImage RenderImage(TBarcode& barcode, int margin = 0);  // the Box frame
+
+// Qt's fonts and text for rasters (raster.h): each text and font measured once however often a
+// drawing asks, and text written into the rows it takes with the pixels the Qt canvas gives
+// them. One serves many pictures.
+class TQtRasterText : public TRasterText {
+ public:
+  TQtRasterText();
+  ~TQtRasterText() override;
+  TCanvas& Fonts() override;
+  void TextOut(TRaster& raster, TPoint offset, const TPixelRect& clip, const TFont& font,
+               TColor brush, std::int32_t x, std::int32_t y, const std::string& text) override;
+
+ private:
+  std::unique_ptr<TCanvas> fonts_;
+};
+
+// The same picture in one byte a pixel (raster.h), its text written by `text` (a fresh one when
+// none is given): the pixels of RenderImage, without a 32-bit page, for a picture turned by a
+// right angle or not at all. Raises as RenderImage, as RenderRaster for a slanted symbol, and
+// ETooManyColours when text blends into more than 256 colours.
+TRaster RenderRasterWithText(TBarcode& barcode, const TPictureLayout& layout,
+                             TQtRasterText* text = nullptr);
 
 // The same picture as an SVG document whose size is its pixels at `dpi` dots per inch: bars as
 // vector polygons, text as glyph outlines (so that it sits in its white box as on the bitmap,
@@ -85,5 +64,9 @@ QByteArray RenderSvg(TBarcode& barcode, int margin = 0);  // the Box frame at 96
 // pages measure whole points (1/72 inch): the page is rounded up, the extra white on the right
 // and at the bottom. Raises as RenderImage.
 QByteArray RenderPdf(TBarcode& barcode, const TPictureLayout& layout, int dpi);
+
+// The bytes of a PNG or BMP file of `image` through the one bitmap encoder (bitmap.h), stating
+// `dpi` dots per inch; raises as EncodeBitmap.
+std::string EncodeImage(const QImage& image, TBitmapFormat format, int dpi);
 
 }  // namespace bars

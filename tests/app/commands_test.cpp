@@ -187,8 +187,10 @@ void PrintTo(const FormatCase& c, std::ostream* os) {
   *os << c.name;
 }
 
-const FormatCase kFormats[] = {
-    {"Png", "ean.png", "png"}, {"Svg", "ean.SVG", "svg"}, {"Bmp", "ean.bmp", "bmp"}};
+const FormatCase kFormats[] = {{"Png", "ean.png", "png"},
+                               {"Svg", "ean.SVG", "svg"},
+                               {"Bmp", "ean.bmp", "bmp"},
+                               {"LastSuffixCounts", "ean.v2.png", "png"}};
 
 class SaveAs : public Commands, public ::testing::WithParamInterface<FormatCase> {};
 

@@ -79,9 +79,14 @@ TEST_F(CopySave, SaveReplacesAnExistingFileWithoutAsking) {
   ASSERT_TRUE(old.open(QIODevice::WriteOnly));
   old.write("not a bitmap");
   old.close();
+  const auto privateFile = QFile::ReadOwner | QFile::WriteOwner;
+  ASSERT_TRUE(QFile::setPermissions(path, privateFile));
   dialogs.answer = path;
   Click("bSave");
   EXPECT_EQ(Rgb32(QImage(path, "BMP")), Rgb32(form->Picture()));
+  const QFile::Permissions ownerGroupOther(0x7077);
+  EXPECT_EQ(QFile::permissions(path) & ownerGroupOther, privateFile)
+      << "the replaced file's permissions";
   EXPECT_TRUE(dialogs.warnings.isEmpty());
   EXPECT_TRUE(dialogs.errors.isEmpty());
 }

@@ -709,6 +709,56 @@ TEST(CliBatch, AllGoodExitsWithZero) {
   EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"1%.svg", "2%.svg"}));
 }
 
+// Files are written by two threads; their failures still come in the order of the lines,
+// among the lines that fail to encode.
+TEST(CliBatch, FailuresAreReportedInTheOrderOfTheLines) {
+  TempDir dir;
+  std::string codes, expected;
+  for (int line = 1; line <= 40; ++line) {
+    const std::string sub = "d" + std::to_string(line);
+    if (line % 7 != 0) std::filesystem::create_directory(dir.Path() / sub);
+    codes += line == 20 ? "12a\n" : std::string(kEan) + "\n";
+    if (line == 20) {
+      expected += "line 20: Barcode must be numeric\n";
+    } else if (line % 7 == 0) {
+      expected += "line " + std::to_string(line) + ": Cannot write '" + (dir / sub) +
+                  "/a.bmp': No such file or directory\n";
+    }
+  }
+  const ProcessResult r = Cli({"--batch", "-", "-o", dir / "d%n/a.bmp"}, codes);
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_EQ(r.err, expected);
+  EXPECT_TRUE(std::filesystem::exists(dir.Path() / "d40/a.bmp"));
+}
+
+// A batch's pictures with text are drawn two at a time; each file is still its own line's
+// picture, byte for byte what the line alone gives, and a failing line takes no other's place.
+TEST(CliBatch, EachFileIsItsOwnLinesPicture) {
+  TempDir dir;
+  const std::vector<std::string> codes = {
+      "400638133393", "96385074", "12a", "036000291452", "1", "978030640615", "555555555555", "9"};
+  std::string input;
+  for (const std::string& code : codes) input += code + "\n";
+  const ProcessResult r = Cli({"--batch", "-", "--show-text", "code", "-o", dir / "%n.png"}, input);
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_EQ(r.err, "line 3: Barcode must be numeric\n");
+  for (std::size_t i = 0; i < codes.size(); ++i) {
+    if (i == 2) continue;
+    const ProcessResult alone = Cli({"-d", codes[i], "--show-text", "code", "-o", "-"});
+    EXPECT_EQ(ReadFile(dir / (std::to_string(i + 1) + ".png")), alone.out) << "line " << i + 1;
+  }
+  EXPECT_FALSE(std::filesystem::exists(dir.Path() / "3.png"));
+}
+
+TEST(CliBatch, SyncedFilesAreWhole) {
+  TempDir dir;
+  const ProcessResult r = Cli({"--batch", "-", "--sync", "-o", dir / "%n.bmp"}, "12\n3456\n");
+  EXPECT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_EQ(r.err, "");
+  EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"1.bmp", "2.bmp"}));
+  EXPECT_FALSE(Decode(ReadFile(dir / "2.bmp")).isNull());
+}
+
 TEST(CliBatch, EmptyInputDoesNothing) {
   const ProcessResult r = Cli({"--batch", "-", "--pattern"});
   EXPECT_EQ(r.exitCode, 0);
@@ -728,7 +778,7 @@ TEST(CliHelp, DocumentsEveryOptionWithAnExample) {
         "--quiet-zones",   "--dpi",    "--xdim",      "--bar-height-mm", "--verify",
         "--list-types",    "--help",   "--version",   "--ecc",           "--ecc-fixed",
         "--size",          "--mask",   "--eci",       "--dm-shape",      "--dmre",
-        "--digital-link",  "--no-requisite-check"}) {
+        "--digital-link",  "--no-requisite-check", "--sync"}) {
     EXPECT_NE(r.out.find(option), std::string::npos) << option;
   }
   std::size_t examples = 0;

@@ -1,10 +1,19 @@
 // The pieces of barcode-cli that a process test reaches only in part: JSON strings for every
-// byte, and batch file names.
+// byte, batch file names, and the one safe-write it shares with the window.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 
+#include "file_writer.h"
 #include "options.h"
+#include "process.h"
 #include "report.h"
 
 namespace bars::cli {
@@ -145,6 +154,78 @@ INSTANTIATE_TEST_SUITE_P(
         SizeCase{
             "Ean8BeyondGs1", {"-t", "EAN8", "--modul", "3"}, 3, 50, "mm GS1 allows EAN8", nullptr},
         SizeCase{"Code128AnyWidth", {"-t", "Code128", "--modul", "3"}, 3, 50, nullptr, nullptr}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// --- The one safe-write ---------------------------------------------------------------------
+
+struct WriteCase {
+  const char* name;
+  const char* path;    // written, in a directory holding "old" (0600 unless `mode` says)
+  const char* link;    // nullptr, or where "link" points
+  mode_t mode;         // of "old"
+  int error;           // of Write
+  const char* target;  // the file that holds the new bytes then; nullptr: none
+  mode_t targetMode;   // its permissions, with umask 022
+  const char* source;
+  friend void PrintTo(const WriteCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class SafeWrite : public ::testing::TestWithParam<WriteCase> {};
+
+TEST_P(SafeWrite, ReplacesWholeKeepingPermissionsAndFollowingLinks) {
+  const auto& c = GetParam();
+  test::TempDir dir;
+  std::ofstream(dir / "old") << "old";
+  std::filesystem::permissions(dir / "old", std::filesystem::perms(c.mode));
+  std::filesystem::create_directory(dir.Path() / "sub");
+  std::vector<std::string> before = {"old", "sub"};
+  if (c.link) {
+    std::filesystem::create_symlink(c.link, dir.Path() / "link");
+    before = {"link", "old", "sub"};
+  }
+  const mode_t umasked = umask(022);
+  const int error = TFileWriter().Write(dir / c.path, "new");
+  umask(umasked);
+  EXPECT_EQ(error, c.error) << std::strerror(error);
+  std::vector<std::string> after = before;
+  if (c.target && !std::string_view(c.target).starts_with("sub/") &&
+      std::find(after.begin(), after.end(), c.target) == after.end()) {
+    after.push_back(c.target);
+    std::sort(after.begin(), after.end());
+  }
+  EXPECT_EQ(dir.Entries(), after) << "no temporary file left";
+  if (c.link) {
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.Path() / "link")) << "the link stays";
+  }
+  if (!c.target) {
+    std::stringstream old;
+    old << std::ifstream(dir / "old").rdbuf();
+    EXPECT_EQ(old.str(), "old");
+    return;
+  }
+  std::stringstream bytes;
+  bytes << std::ifstream(dir / c.target).rdbuf();
+  EXPECT_EQ(bytes.str(), "new");
+  struct stat st {};
+  ASSERT_EQ(stat((dir / c.target).c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, c.targetMode) << c.source;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, SafeWrite,
+    ::testing::Values(WriteCase{"NewFile", "new.png", nullptr, 0600, 0, "new.png", 0644,
+                                "0666 less the umask"},
+                      WriteCase{"ReplacedPrivateFileStaysPrivate", "old", nullptr, 0600, 0, "old",
+                                0600, "the replaced file's permissions, as an editor keeps them"},
+                      WriteCase{"ReplacedExecutable", "old", nullptr, 0755, 0, "old", 0755, "kept"},
+                      WriteCase{"LinkIsFollowed", "link", "old", 0640, 0, "old", 0640,
+                                "the file the link names is replaced, the link stays"},
+                      WriteCase{"DanglingLinkMakesItsFile", "link", "made.png", 0600, 0, "made.png",
+                                0644, "a link to a file not there yet"},
+                      WriteCase{"LinkIntoAnotherDirectory", "link", "sub/made.png", 0600, 0,
+                                "sub/made.png", 0644, "written beside the file the link names"},
+                      WriteCase{"MissingDirectory", "none/a.png", nullptr, 0600, ENOENT, nullptr, 0,
+                                "nothing written, nothing left"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -1,6 +1,6 @@
 // barcode-cli's pictures for printing, through its process interface: the standard quiet
 // zones of each family, whole turned symbols read by ZXing-C++, the resolution in the files,
-// --verify end to end, a batch killed half-way, and the picture module where it is installed.
+// --verify end to end, a batch killed half-way, and barcode-cli-qt where it is installed.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -17,7 +17,7 @@
 #include <sstream>
 #include <thread>
 
-#include "module.h"
+#include "launch.h"
 #include "process.h"
 
 namespace bars {
@@ -230,6 +230,37 @@ TEST(PrintSize, SetsTheSvgAndPdfPages) {
             std::string::npos);
 }
 
+// --- Text size -----------------------------------------------------------------------------
+
+struct TextSizeCase {
+  const char* name;
+  std::vector<std::string> args;
+  int em;  // the font's size in pixels: points x dpi / 72
+  friend void PrintTo(const TextSizeCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class TextSize : public ::testing::TestWithParam<TextSizeCase> {};
+
+// Bars 10 pixels high under a much taller printed code: the whole picture is the code's cell,
+// ascent and descent, which for any sans face is one to one and a half times its size.
+TEST_P(TextSize, IsInPointsAtTheResolution) {
+  const auto& c = GetParam();
+  std::vector<std::string> args = c.args;
+  args.insert(args.end(), {"-d", kEan, "--show-text", "code", "--height", "10", "-o", "-"});
+  const ProcessResult r = Cli(args);
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  const int cell = Decode(r.out).height();
+  EXPECT_GE(cell, c.em);
+  EXPECT_LE(cell, c.em * 3 / 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Points, TextSize,
+    ::testing::Values(TextSizeCase{"At96Dpi", {"--font-size", "72"}, 96},
+                      TextSizeCase{"At192Dpi", {"--font-size", "36", "--dpi", "192"}, 96},
+                      TextSizeCase{"At300Dpi", {"--font-size", "24", "--dpi", "300"}, 100}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 // --- Verification --------------------------------------------------------------------------
 
 struct VerifyCase {
@@ -310,51 +341,74 @@ TEST(CliBatchKilled, LeavesOnlyWholeFiles) {
   EXPECT_LT(files, 20000);
 }
 
-// --- The picture module --------------------------------------------------------------------
+// --- The Qt program ------------------------------------------------------------------------
 
 struct LayoutCase {
   const char* name;
-  const char* moduleDirectory;  // relative to the program's; nullptr: no module
+  const char* qtDirectory;  // relative to the program's; nullptr: no barcode-cli-qt
   friend void PrintTo(const LayoutCase& c, std::ostream* os) { *os << c.name; }
 };
 
-class ModuleLayout : public ::testing::TestWithParam<LayoutCase> {};
+class QtProgramLayout : public ::testing::TestWithParam<LayoutCase> {};
 
-// A copy of the program, with or without the module where a build or an installation puts it.
-TEST_P(ModuleLayout, PatternsNeedNoModuleAndPicturesFindIt) {
+// A copy of the program, with or without barcode-cli-qt where a build or an installation puts
+// it: patterns and plain bitmaps never need it, a picture with text finds it.
+TEST_P(QtProgramLayout, PatternsAndPlainPicturesNeedNoQtAndTextFindsIt) {
   const auto& c = GetParam();
   TempDir dir;
   const std::filesystem::path bin = dir.Path() / "bin";
   std::filesystem::create_directory(bin);
   std::filesystem::copy_file(BARCODE_CLI_PATH, bin / "barcode-cli");
-  if (c.moduleDirectory) {
-    const std::filesystem::path modules = bin / c.moduleDirectory;
-    std::filesystem::create_directories(modules);
-    std::filesystem::copy_file(BARCODE_CLI_MODULE_PATH, modules / "barcode-cli-pictures.so");
+  if (c.qtDirectory) {
+    const std::filesystem::path programs = bin / c.qtDirectory;
+    std::filesystem::create_directories(programs);
+    std::filesystem::copy_file(BARCODE_CLI_QT_PATH, programs / "barcode-cli-qt");
   }
-  if (!c.moduleDirectory) {
-    for (const std::string& place : cli::PictureModuleCandidates(bin.string()))
+  if (!c.qtDirectory) {
+    for (const std::string& place : cli::QtProgramCandidates(bin.string()))
       if (!place.starts_with(dir.Path().string()) && std::filesystem::exists(place))
-        GTEST_SKIP() << "a module is installed at " << place;
+        GTEST_SKIP() << "barcode-cli-qt is installed at " << place;
   }
   const std::string program = bin / "barcode-cli";
+  // The loader lists what the program loads, and runs nothing.
+  const ProcessResult libraries = test::RunProcess(program, {}, "", {"LD_TRACE_LOADED_OBJECTS=1"});
+  EXPECT_NE(libraries.out.find("libc.so"), std::string::npos) << libraries.out;
+  EXPECT_EQ(libraries.out.find("Qt"), std::string::npos) << libraries.out;
   EXPECT_EQ(test::RunProcess(program, {"-d", kEan, "--pattern"}).exitCode, 0);
-  const ProcessResult r = test::RunProcess(program, {"-d", kEan, "-o", dir / "a.png"});
-  if (c.moduleDirectory) {
+  const ProcessResult plain = test::RunProcess(program, {"-d", kEan, "-o", dir / "a.png"});
+  EXPECT_EQ(plain.exitCode, 0) << plain.err;
+  EXPECT_FALSE(Decode(ReadFile(dir / "a.png")).isNull());
+  const ProcessResult r =
+      test::RunProcess(program, {"-d", kEan, "--show-text", "code", "-o", dir / "b.png"});
+  if (c.qtDirectory) {
     EXPECT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_FALSE(Decode(ReadFile(dir / "a.png")).isNull());
+    EXPECT_FALSE(Decode(ReadFile(dir / "b.png")).isNull());
   } else {
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(r.err.starts_with("Cannot find the picture module")) << r.err;
-    EXPECT_FALSE(std::filesystem::exists(dir / "a.png"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "b.png"));
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Places, ModuleLayout,
+INSTANTIATE_TEST_SUITE_P(Places, QtProgramLayout,
                          ::testing::Values(LayoutCase{"Missing", nullptr},
                                            LayoutCase{"BesideTheProgram", "."},
                                            LayoutCase{"Installed", BARCODE_CLI_MODULE_RELDIR}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// barcode-cli hands its run to barcode-cli-qt with its build's mark; a program of another
+// build, of the same version or not, refuses to carry it out.
+TEST(QtProgram, RefusesTheRunOfAnotherBuild) {
+  TempDir dir;
+  const std::vector<std::string> args = {"-d", kEan, "--show-text", "code", "-o", dir / "a.png"};
+  const ProcessResult other =
+      test::RunProcess(BARCODE_CLI_QT_PATH, args, "", {"BARCODE_CLI_BUILD=" BARCODE_VERSION "-0"});
+  EXPECT_EQ(other.exitCode, 1);
+  EXPECT_NE(other.err.find("barcode-cli of build " BARCODE_VERSION "-0\n"), std::string::npos)
+      << other.err;
+  EXPECT_TRUE(dir.Entries().empty());
+  EXPECT_EQ(test::RunProcess(BARCODE_CLI_QT_PATH, args).exitCode, 0) << "started by hand";
+}
 
 }  // namespace
 }  // namespace bars

@@ -1,0 +1,51 @@
+// barcode-cli's own pictures: the toolkit-free raster and the one bitmap encoder.
+#include <new>
+
+#include "bitmap.h"
+#include "picture_maker.h"
+#include "raster.h"
+
+namespace bars::cli {
+namespace {
+
+class TRasterPictureMaker : public TPictureMaker {
+ public:
+  explicit TRasterPictureMaker(const TPictureSettings& settings) : settings_(settings) {}
+
+  void Make(TBarcode& barcode, TPicture& picture) override {
+    picture.bytes.clear();
+    picture.failure.clear();
+    picture.unchecked.clear();
+    try {
+      if (settings_.format != PictureFormat::Png && settings_.format != PictureFormat::Bmp)
+        throw Exception("Only PNG and BMP pictures are drawn without Qt");
+      const TRaster raster = RenderRaster(barcode, LayoutFor(settings_, barcode));
+      picture.bytes = EncodeBitmap(
+          raster.Pixels(),
+          settings_.format == PictureFormat::Png ? TBitmapFormat::Png : TBitmapFormat::Bmp,
+          settings_.dpi);
+    } catch (const Exception& e) {
+      picture.failure = e.Message();
+    } catch (const std::bad_alloc&) {
+      picture.failure = "Out of memory";
+    } catch (const std::exception& e) {
+      picture.failure = e.what();
+    }
+  }
+
+ private:
+  TPictureSettings settings_;
+};
+
+}  // namespace
+
+TPictureLayout LayoutFor(const TPictureSettings& settings, const TBarcode& barcode) {
+  return settings.quietZones ? PrintLayout(barcode, settings.margin)
+                             : TPictureLayout{TPictureFrame::Box, settings.margin};
+}
+
+std::unique_ptr<TPictureMaker> MakeRasterPictureMaker(const TPictureSettings& settings) {
+  return std::make_unique<TRasterPictureMaker>(settings);
+}
+
+}  // namespace bars::cli
