@@ -194,8 +194,14 @@ TBarcode::TextPlacement TBarcode::PlaceText(TCanvas& canvas, std::string code,
   const std::int64_t textHeight = canvas.TextHeight(code);
   // Integer division truncates toward zero, as Trunc of the halved difference does.
   const std::int64_t centred = left + (width - textWidth) / 2;
-  const std::int64_t bottom = top + height - textHeight;
-  std::int64_t x = left, y = top;
+  // The text lies on a linear symbol's bars; a matrix has no module to spare, so its text goes
+  // above or below it, beyond its quiet zone.
+  const TBCdata* row = CatalogueRow(typ_);
+  const std::int64_t quiet =
+      row && row->TwoDimensional ? std::int64_t{row->QuietLeft} * modul_ : -1;
+  const std::int64_t bottom = quiet < 0 ? top + height - textHeight : top + height + quiet;
+  const std::int64_t above = quiet < 0 ? top : top - quiet - textHeight;
+  std::int64_t x = left, y = above;
   switch (showTextPosition_) {
     case stpTopLeft:
       break;
@@ -221,7 +227,8 @@ TBarcode::TextPlacement TBarcode::PlaceText(TCanvas& canvas, std::string code,
   }
   // The type name's row follows the font: by default 2.5 x -11 rounds to 28 rows above Top.
   const auto fontRows = static_cast<std::int64_t>(RoundHalfEven(2.5 * canvas.Font().Height()));
-  const auto codeX = ToInt32(x), codeY = ToInt32(y), typNameY = ToInt32(top + fontRows);
+  const std::int64_t nameTop = quiet < 0 ? top : top - quiet;
+  const auto codeX = ToInt32(x), codeY = ToInt32(y), typNameY = ToInt32(nameTop + fontRows);
   if (!codeX || !codeY || !typNameY) {
     throw Exception(ClassName() + ": drawing coordinates out of range");
   }

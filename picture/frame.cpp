@@ -78,11 +78,11 @@ struct TSymbolSize {
   std::int32_t Width, Height;
 };
 
-// Width and Height, checked to be drawable.
+// Width and SymbolHeight (a matrix's rows, Height for bars), checked to be drawable.
 TSymbolSize SymbolSize(TBarcode& barcode, int margin) {
   if (margin < 0) throw Exception("Picture margin " + std::to_string(margin) + " is negative");
   const std::int32_t width = barcode.Width();
-  const std::int32_t height = barcode.Height();
+  const std::int32_t height = barcode.SymbolHeight();
   if (width < 1 || height < 1) {
     throw Exception("Barcode of " + std::to_string(width) + " x " + std::to_string(height) +
                     " pixels: width and height must be at least 1 pixel");
@@ -114,9 +114,12 @@ TPictureGeometry Framed(const TBarcode& barcode, std::int64_t left, std::int64_t
 // and the text cells.
 TPictureGeometry MeasureWhole(TBarcode& barcode, const TPictureLayout& layout, TCanvas* fonts) {
   const TSymbolSize symbol = SymbolSize(barcode, layout.Margin);
+  const TBCdata* row = CatalogueRow(barcode.Typ());
+  const bool matrix = row && row->TwoDimensional;
   // Along the pattern the elements cover 0 .. Width - 1, unless a negative Ratio runs them
-  // backwards.
-  const TExtent extent = barcode.PatternExtent(barcode.BuildPattern(), symbol.Width);
+  // backwards; a matrix's modules always do.
+  const TExtent extent = matrix ? TExtent{0, symbol.Width - 1}
+                                : barcode.PatternExtent(barcode.BuildPattern(), symbol.Width);
   std::int64_t uMin = extent.First, uMax = extent.Last;
   const std::int64_t modul = barcode.Modul();
   uMin -= std::int64_t{layout.QuietLeft} * modul;
@@ -127,8 +130,11 @@ TPictureGeometry MeasureWhole(TBarcode& barcode, const TPictureLayout& layout, T
 
   if (!std::isfinite(barcode.Angle())) CannotDraw(barcode);
   const double theta = AngleToRadians(barcode.Angle());
-  const auto origin =
-      TryRotatedOrigin({barcode.Left(), barcode.Top()}, {symbol.Width, symbol.Height}, theta);
+  // Turned about the same corner PaintTo turns the symbol about: a matrix's last pixels, the
+  // bars' Width and Height.
+  const std::int32_t back = matrix ? 1 : 0;
+  const auto origin = TryRotatedOrigin({barcode.Left(), barcode.Top()},
+                                       {symbol.Width - back, symbol.Height - back}, theta);
   if (!origin || uMin < INT32_MIN || uMax > INT32_MAX || vMin < INT32_MIN || vMax > INT32_MAX)
     CannotDraw(barcode);
   const TRotation turn(theta);
@@ -162,6 +168,8 @@ TPictureLayout PrintLayout(const TBarcode& barcode, int margin) {
   if (const TBCdata* row = CatalogueRow(barcode.Typ())) {
     layout.QuietLeft = row->QuietLeft;
     layout.QuietRight = barcode.AddOn().empty() ? row->QuietRight : kAddOnQuietRight;
+    // A matrix's quiet zone goes all round it.
+    if (row->TwoDimensional) layout.QuietTop = layout.QuietBottom = row->QuietLeft;
   }
   return layout;
 }

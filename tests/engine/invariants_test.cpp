@@ -135,9 +135,9 @@ TEST_P(NumericOnlyType, RejectsEveryNonDigit) {
 
 class EveryMatrixType : public EveryType {};
 
-// Random bytes of every kind, under each Eci setting: Width and SymbolHeight are the matrix at
-// Modul, and the drawing is one box of Color with, over it, ColorBar polygons Modul pixels
-// tall that cover exactly the dark modules, each once.
+// Random bytes of every kind: Width and SymbolHeight are the matrix at Modul, and the drawing
+// is one box of Color with, over it, ColorBar polygons Modul pixels tall that cover exactly the
+// dark modules, each once, and the text beyond the quiet zone.
 TEST_P(EveryMatrixType, DrawsEveryDarkModuleOnceOverALightBox) {
   std::mt19937 rng(4321 + static_cast<unsigned>(GetParam()));
   std::uniform_int_distribution<int> pickByte(0, 255), pickLength(0, 60), pickModul(1, 5);
@@ -170,8 +170,18 @@ TEST_P(EveryMatrixType, DrawsEveryDarkModuleOnceOverALightBox) {
     EXPECT_EQ(bc.Width(), m.Columns() * modul);
     EXPECT_EQ(bc.SymbolHeight(), m.Rows() * modul);
 
+    // The code and the type name, at any of the six places, stay off the symbol and its quiet
+    // zone: a module under a text box would be lost.
+    bc.SetShowText(bcoBoth);
+    bc.SetShowTextPosition(static_cast<TShowTextPosition>(round % 6));
     test::RecordingCanvas canvas;
     bc.PaintTo(canvas);
+    const int quiet = BCdata[Typ()].QuietLeft * bc.Modul();
+    for (const auto& text : canvas.Texts) {
+      const bool beside =
+          text.Y + canvas.TextHeightPixels <= 7 - quiet || text.Y >= 7 + bc.SymbolHeight() + quiet;
+      EXPECT_TRUE(beside) << text.Text << " at " << text.Y;
+    }
     ASSERT_FALSE(canvas.Polygons.empty());
     const auto& box = canvas.Polygons.front();
     EXPECT_EQ(box.BrushColor, clBlue);
