@@ -124,13 +124,14 @@ TEST_P(PictureFiles, AreWidthByHeightInTheFormatOfTheExtension) {
   EXPECT_EQ(dir.Entries(), std::vector<std::string>{c.file}) << "no temporary file left";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Formats, PictureFiles,
-    ::testing::Values(FormatCase{"Png", "out.png", "\x89PNG\r\n\x1a\n", "PNG signature"},
-                      FormatCase{"Bmp", "out.bmp", "BM", "BMP file header"},
-                      FormatCase{"Svg", "out.svg", "<?xml", "XML declaration of the SVG"},
-                      FormatCase{"UpperCaseExtension", "OUT.PNG", "\x89PNG", "PNG signature"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Formats, PictureFiles,
+                         ::testing::ValuesIn(std::vector<FormatCase>{
+                             FormatCase{"Png", "out.png", "\x89PNG\r\n\x1a\n", "PNG signature"},
+                             FormatCase{"Bmp", "out.bmp", "BM", "BMP file header"},
+                             FormatCase{"Svg", "out.svg", "<?xml", "XML declaration of the SVG"},
+                             FormatCase{"UpperCaseExtension", "OUT.PNG", "\x89PNG",
+                                        "PNG signature"}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CliOutput, DashWritesPngToStandardOutput) {
   const ProcessResult r = Cli({"-d", kEan, "--quiet-zones", "none", "-o", "-"});
@@ -189,13 +190,13 @@ TEST_P(JsonRatio, IsTheRatioAfterTheBuild) {
 
 INSTANTIATE_TEST_SUITE_P(
     Bounds, JsonRatio,
-    ::testing::Values(
+    ::testing::ValuesIn(std::vector<RatioCase>{
         RatioCase{"Ean13AboveItsBound", "EAN13", "5", 3.0, "catalogue: EAN13 2.0 .. 3.0"},
         RatioCase{"Ean13BelowItsBound", "EAN13", "1.5", 2.0, "catalogue: EAN13 2.0 .. 3.0"},
         RatioCase{"Matrix2of5BelowItsBound", "2_5_matrix", "2", 2.25,
                   "catalogue: 2_5_matrix 2.25 .. 3.0"},
         RatioCase{"Code128Unbounded", "Code128B", "5", 5.0, "catalogue: Code128B unbounded"},
-        RatioCase{"Code39InRange", "Code39", "2.5", 2.5, "catalogue: Code39 2.0 .. 3.0"}),
+        RatioCase{"Code39InRange", "Code39", "2.5", 2.5, "catalogue: Code39 2.0 .. 3.0"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // --- Picture geometry ----------------------------------------------------------------------
@@ -244,7 +245,7 @@ TEST_P(PictureSize, IsTheBoxPlusTheMarginAndCutsAtTheBox) {
 
 INSTANTIATE_TEST_SUITE_P(
     Margins, PictureSize,
-    ::testing::Values(
+    ::testing::ValuesIn(std::vector<SizeCase>{
         SizeCase{"NoMargin", {}, 0, {190, 50}, true, "95 modules x Modul 2, Height 50"},
         SizeCase{"Margin10", {"--margin", "10"}, 10, {210, 70}, true, "(W + 2m) x (H + 2m)"},
         SizeCase{"Margin1", {"--margin=1"}, 1, {192, 52}, true, "(W + 2m) x (H + 2m)"},
@@ -265,7 +266,7 @@ INSTANTIATE_TEST_SUITE_P(
                  30,
                  {250, 110},
                  true,
-                 "the type name at Top - 28 lies outside the box"}),
+                 "the type name at Top - 28 lies outside the box"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CliPicture, ColoursAreRrggbb) {
@@ -309,12 +310,12 @@ TEST_P(PrintedCode, ChangesThePictureOnlyWhereItIsWritten) {
   EXPECT_EQ(outside, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Positions, PrintedCode,
-    ::testing::Values(TextCase{"BottomCenter", "bottom-center", QRect(20, 25, 150, 25)},
-                      TextCase{"TopLeft", "top-left", QRect(0, 0, 120, 25)},
-                      TextCase{"TopRight", "top-right", QRect(70, 0, 120, 25)}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Positions, PrintedCode,
+                         ::testing::ValuesIn(std::vector<TextCase>{
+                             TextCase{"BottomCenter", "bottom-center", QRect(20, 25, 150, 25)},
+                             TextCase{"TopLeft", "top-left", QRect(0, 0, 120, 25)},
+                             TextCase{"TopRight", "top-right", QRect(70, 0, 120, 25)}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CliPicture, RunsOffscreenWhateverQtPlatformIsSet) {
   const ProcessResult r =
@@ -391,7 +392,7 @@ TEST_P(BadUsage, ExitsWithTwoAndWritesNothing) {
 
 INSTANTIATE_TEST_SUITE_P(
     CommandLines, BadUsage,
-    ::testing::Values(
+    ::testing::ValuesIn(std::vector<UsageCase>{
         UsageCase{"UnknownLongOption", {"--bogus", "-o", "@/out.png"}, "unknown option '--bogus'"},
         UsageCase{"UnknownShortOption", {"-x", "-o", "@/out.png"}, "unknown option '-x'"},
         UsageCase{"FlagWithValue", {"--pattern=yes"}, "takes no value"},
@@ -461,7 +462,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {"--quiet-zones", "some", "-o", "@/out.png"},
                   "not one of standard, none"},
         UsageCase{"DpiZero", {"--dpi", "0", "-o", "@/out.png"}, "out of range 1..10000"},
-        UsageCase{"VerifyWithoutPicture", {"--verify", "--pattern"}, "--verify reads pictures"}),
+        UsageCase{"VerifyWithoutPicture", {"--verify", "--pattern"}, "--verify reads pictures"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // --- Failures ------------------------------------------------------------------------------
@@ -497,13 +498,13 @@ TEST_P(EncodingFailure, ExitsWithOneAndTheEnginesMessage) {
 
 INSTANTIATE_TEST_SUITE_P(
     Engine, EncodingFailure,
-    ::testing::Values(
+    ::testing::ValuesIn(std::vector<FailureCase>{
         FailureCase{"NotNumeric", bcCodeEAN13, "EAN13", "40063813339a",
                     "numeric-only type: Barcode must be numeric"},
         FailureCase{"Ean13TooLong", bcCodeEAN13, "EAN13", "40063813339310",
                     "14 digits and a check digit: the length assertion"},
         FailureCase{"Code93LowerCase", bcCode93, "Code93", "abc", "Code 93 has no lower case"},
-        FailureCase{"Code128HighByte", bcCode128B, "Code128B", "A\xFF", "Code 128 is 7-bit"}),
+        FailureCase{"Code128HighByte", bcCode128B, "Code128B", "A\xFF", "Code 128 is 7-bit"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Full GS1 numbers as printed under the bars: the check digit is checked, then added again by
@@ -639,9 +640,10 @@ TEST_P(UnwritablePath, ExitsWithOneAndTheReason) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Paths, UnwritablePath,
-                         ::testing::Values(PathCase{"MissingDirectory", "@/missing/out.png"},
-                                           PathCase{"ParentIsAFile", "@/file/out.png"},
-                                           PathCase{"IsADirectory", "@/dir.png"}),
+                         ::testing::ValuesIn(std::vector<PathCase>{
+                             PathCase{"MissingDirectory", "@/missing/out.png"},
+                             PathCase{"ParentIsAFile", "@/file/out.png"},
+                             PathCase{"IsADirectory", "@/dir.png"}}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // --- Batch ---------------------------------------------------------------------------------
@@ -770,15 +772,44 @@ TEST(CliBatch, EmptyInputDoesNothing) {
 TEST(CliHelp, DocumentsEveryOptionWithAnExample) {
   const ProcessResult r = Cli({"--help"});
   ASSERT_EQ(r.exitCode, 0);
-  for (const char* option :
-       {"--type",          "--data",   "--checksum",  "--no-checksum",   "--checksum-method",
-        "--modul",         "--ratio",  "--height",    "--angle",         "--show-text",
-        "--text-position", "--color",  "--bar-color", "--font",          "--font-size",
-        "--margin",        "--output", "--pattern",   "--json",          "--batch",
-        "--quiet-zones",   "--dpi",    "--xdim",      "--bar-height-mm", "--verify",
-        "--list-types",    "--help",   "--version",   "--ecc",           "--ecc-fixed",
-        "--size",          "--mask",   "--eci",       "--dm-shape",      "--dmre",
-        "--digital-link",  "--no-requisite-check", "--sync"}) {
+  for (const char* option : {"--type",
+                             "--data",
+                             "--checksum",
+                             "--no-checksum",
+                             "--checksum-method",
+                             "--modul",
+                             "--ratio",
+                             "--height",
+                             "--angle",
+                             "--show-text",
+                             "--text-position",
+                             "--color",
+                             "--bar-color",
+                             "--font",
+                             "--font-size",
+                             "--margin",
+                             "--output",
+                             "--pattern",
+                             "--json",
+                             "--batch",
+                             "--quiet-zones",
+                             "--dpi",
+                             "--xdim",
+                             "--bar-height-mm",
+                             "--verify",
+                             "--list-types",
+                             "--help",
+                             "--version",
+                             "--ecc",
+                             "--ecc-fixed",
+                             "--size",
+                             "--mask",
+                             "--eci",
+                             "--dm-shape",
+                             "--dmre",
+                             "--digital-link",
+                             "--no-requisite-check",
+                             "--sync"}) {
     EXPECT_NE(r.out.find(option), std::string::npos) << option;
   }
   std::size_t examples = 0;

@@ -1,7 +1,9 @@
 // The pieces of barcode-cli that a process test reaches only in part: JSON strings for every
 // byte, batch file names, and the one safe-write it shares with the window.
 #include <gtest/gtest.h>
+
 #include <sys/stat.h>
+#include <vector>
 
 #include <algorithm>
 #include <cerrno>
@@ -121,7 +123,7 @@ TEST_P(MillimetreSizes, AreTheNearestWholePixelsAtTheResolution) {
 // Pixels = mm x dpi / 25.4: 0.33 mm is 3.90 pixels at 300 dpi, 7.80 at 600, 1.25 at 96.
 INSTANTIATE_TEST_SUITE_P(
     Rounding, MillimetreSizes,
-    ::testing::Values(
+    ::testing::ValuesIn(std::vector<SizeCase>{
         SizeCase{"Nominal300", {"--xdim", "0.33", "--dpi", "300"}, 4, 50, nullptr, nullptr},
         SizeCase{"DpiGivenFirst", {"--dpi", "600", "--xdim", "0.33"}, 8, 50, nullptr, nullptr},
         SizeCase{"CoarseNoted",
@@ -153,7 +155,7 @@ INSTANTIATE_TEST_SUITE_P(
             "EanBeyondGs1", {"--modul", "3"}, 3, 50, "is outside the 0.264 to 0.660 mm", nullptr},
         SizeCase{
             "Ean8BeyondGs1", {"-t", "EAN8", "--modul", "3"}, 3, 50, "mm GS1 allows EAN8", nullptr},
-        SizeCase{"Code128AnyWidth", {"-t", "Code128", "--modul", "3"}, 3, 50, nullptr, nullptr}),
+        SizeCase{"Code128AnyWidth", {"-t", "Code128", "--modul", "3"}, 3, 50, nullptr, nullptr}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // --- The one safe-write ---------------------------------------------------------------------
@@ -213,19 +215,19 @@ TEST_P(SafeWrite, ReplacesWholeKeepingPermissionsAndFollowingLinks) {
 
 INSTANTIATE_TEST_SUITE_P(
     Files, SafeWrite,
-    ::testing::Values(WriteCase{"NewFile", "new.png", nullptr, 0600, 0, "new.png", 0644,
-                                "0666 less the umask"},
-                      WriteCase{"ReplacedPrivateFileStaysPrivate", "old", nullptr, 0600, 0, "old",
-                                0600, "the replaced file's permissions, as an editor keeps them"},
-                      WriteCase{"ReplacedExecutable", "old", nullptr, 0755, 0, "old", 0755, "kept"},
-                      WriteCase{"LinkIsFollowed", "link", "old", 0640, 0, "old", 0640,
-                                "the file the link names is replaced, the link stays"},
-                      WriteCase{"DanglingLinkMakesItsFile", "link", "made.png", 0600, 0, "made.png",
-                                0644, "a link to a file not there yet"},
-                      WriteCase{"LinkIntoAnotherDirectory", "link", "sub/made.png", 0600, 0,
-                                "sub/made.png", 0644, "written beside the file the link names"},
-                      WriteCase{"MissingDirectory", "none/a.png", nullptr, 0600, ENOENT, nullptr, 0,
-                                "nothing written, nothing left"}),
+    ::testing::ValuesIn(std::vector<WriteCase>{
+        WriteCase{"NewFile", "new.png", nullptr, 0600, 0, "new.png", 0644, "0666 less the umask"},
+        WriteCase{"ReplacedPrivateFileStaysPrivate", "old", nullptr, 0600, 0, "old", 0600,
+                  "the replaced file's permissions, as an editor keeps them"},
+        WriteCase{"ReplacedExecutable", "old", nullptr, 0755, 0, "old", 0755, "kept"},
+        WriteCase{"LinkIsFollowed", "link", "old", 0640, 0, "old", 0640,
+                  "the file the link names is replaced, the link stays"},
+        WriteCase{"DanglingLinkMakesItsFile", "link", "made.png", 0600, 0, "made.png", 0644,
+                  "a link to a file not there yet"},
+        WriteCase{"LinkIntoAnotherDirectory", "link", "sub/made.png", 0600, 0, "sub/made.png", 0644,
+                  "written beside the file the link names"},
+        WriteCase{"MissingDirectory", "none/a.png", nullptr, 0600, ENOENT, nullptr, 0,
+                  "nothing written, nothing left"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -2,9 +2,11 @@
 // zones of each family, whole turned symbols read by ZXing-C++, the resolution in the files,
 // --verify end to end, a batch killed half-way, and barcode-cli-qt where it is installed.
 #include <gtest/gtest.h>
+
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 #include <ZXing/ReadBarcode.h>
 
@@ -87,7 +89,7 @@ TEST_P(QuietZones, AreTheStandardsModulesPlusTheMargin) {
 
 INSTANTIATE_TEST_SUITE_P(
     Families, QuietZones,
-    ::testing::Values(
+    ::testing::ValuesIn(std::vector<QuietCase>{
         QuietCase{"Ean13", {"-d", kEan}, 11, 7, "GS1 General Specifications: 11 X and 7 X"},
         QuietCase{"Ean8", {"-t", "EAN8", "-d", "9638507"}, 7, 7, "GS1: 7 X and 7 X"},
         QuietCase{"UpcA", {"-t", "UPC_A", "-d", "03600029145"}, 9, 9, "GS1: 9 X and 9 X"},
@@ -109,7 +111,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {"-d", kEan, "--quiet-zones", "none"},
                   0,
                   0,
-                  "the bars fill the Width x Height box"}),
+                  "the bars fill the Width x Height box"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // --- Whole turned symbols ------------------------------------------------------------------
@@ -158,11 +160,10 @@ TEST_P(TurnedSymbol, HoldsEveryBarAndTurnsItsQuietZones) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Angles, TurnedSymbol,
-                         ::testing::Values(TurnCase{0, {33, 0, 21, 0}},
-                                           TurnCase{30, {-1, -1, -1, -1}},
-                                           TurnCase{90, {0, 21, 0, 33}},
-                                           TurnCase{180, {21, 0, 33, 0}},
-                                           TurnCase{270, {0, 33, 0, 21}}),
+                         ::testing::ValuesIn(std::vector<TurnCase>{
+                             TurnCase{0, {33, 0, 21, 0}}, TurnCase{30, {-1, -1, -1, -1}},
+                             TurnCase{90, {0, 21, 0, 33}}, TurnCase{180, {21, 0, 33, 0}},
+                             TurnCase{270, {0, 33, 0, 21}}}),
                          [](const auto& info) { return std::to_string(info.param.angle); });
 
 // --- Resolution ----------------------------------------------------------------------------
@@ -208,10 +209,11 @@ TEST_P(Resolution, LandsInTheFileHeader) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, Resolution,
-                         ::testing::Values(DpiCase{"PngDefault", "a.png", {}, 3780},
-                                           DpiCase{"Png300", "a.png", {"--dpi", "300"}, 11811},
-                                           DpiCase{"BmpDefault", "a.bmp", {}, 3780},
-                                           DpiCase{"Bmp600", "a.bmp", {"--dpi=600"}, 23622}),
+                         ::testing::ValuesIn(std::vector<DpiCase>{
+                             DpiCase{"PngDefault", "a.png", {}, 3780},
+                             DpiCase{"Png300", "a.png", {"--dpi", "300"}, 11811},
+                             DpiCase{"BmpDefault", "a.bmp", {}, 3780},
+                             DpiCase{"Bmp600", "a.bmp", {"--dpi=600"}, 23622}}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // 0.33 mm at 300 dpi is Modul 4 (3.9 pixels), 22.85 mm Height 270: a picture of (11 + 95 + 7)
@@ -254,12 +256,12 @@ TEST_P(TextSize, IsInPointsAtTheResolution) {
   EXPECT_LE(cell, c.em * 3 / 2);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Points, TextSize,
-    ::testing::Values(TextSizeCase{"At96Dpi", {"--font-size", "72"}, 96},
-                      TextSizeCase{"At192Dpi", {"--font-size", "36", "--dpi", "192"}, 96},
-                      TextSizeCase{"At300Dpi", {"--font-size", "24", "--dpi", "300"}, 100}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Points, TextSize,
+                         ::testing::ValuesIn(std::vector<TextSizeCase>{
+                             TextSizeCase{"At96Dpi", {"--font-size", "72"}, 96},
+                             TextSizeCase{"At192Dpi", {"--font-size", "36", "--dpi", "192"}, 96},
+                             TextSizeCase{"At300Dpi", {"--font-size", "24", "--dpi", "300"}, 100}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // --- Verification --------------------------------------------------------------------------
 
@@ -286,7 +288,7 @@ TEST_P(Verified, GoodSymbolsAreWritten) {
 
 INSTANTIATE_TEST_SUITE_P(
     Symbols, Verified,
-    ::testing::Values(
+    ::testing::ValuesIn(std::vector<VerifyCase>{
         VerifyCase{"Ean13Png", {"-d", kEan, "--show-text", "code"}, "a.png", ""},
         VerifyCase{"AddOnPdf", {"-d", "978030640615", "--add-on", "51995"}, "a.pdf", ""},
         VerifyCase{"Gs1Svg", {"-t", "GS1-128", "-d", "(01)09501101530003(10)AB-123"}, "a.svg", ""},
@@ -302,7 +304,7 @@ INSTANTIATE_TEST_SUITE_P(
         VerifyCase{"MsiUnread",
                    {"-t", "MSI", "-d", "1234"},
                    "a.png",
-                   "barcode-cli: --verify: ZXing-C++ does not read MSI: written unchecked\n"}),
+                   "barcode-cli: --verify: ZXing-C++ does not read MSI: written unchecked\n"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // --- A batch killed half-way ---------------------------------------------------------------
@@ -391,9 +393,9 @@ TEST_P(QtProgramLayout, PatternsAndPlainPicturesNeedNoQtAndTextFindsIt) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Places, QtProgramLayout,
-                         ::testing::Values(LayoutCase{"Missing", nullptr},
-                                           LayoutCase{"BesideTheProgram", "."},
-                                           LayoutCase{"Installed", BARCODE_CLI_MODULE_RELDIR}),
+                         ::testing::ValuesIn(std::vector<LayoutCase>{
+                             LayoutCase{"Missing", nullptr}, LayoutCase{"BesideTheProgram", "."},
+                             LayoutCase{"Installed", BARCODE_CLI_MODULE_RELDIR}}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // barcode-cli hands its run to barcode-cli-qt with its build's mark; a program of another

@@ -1,6 +1,8 @@
 // The barcode object: defaults, notification rules, Assign, ownership, catalogue.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "bars.h"
 #include "support/published_types.h"
 #include "support/test_support.h"
@@ -65,7 +67,7 @@ TEST_P(NotifyingWrites, NotifyOnceOnChangeAndNeverOnEqualValue) {
 
 INSTANTIATE_TEST_SUITE_P(
     Properties, NotifyingWrites,
-    ::testing::Values(
+    ::testing::ValuesIn(std::vector<NotifyingWrite>{
         NotifyingWrite{"Height", [](TBarcode& b) { b.SetHeight(50); },
                        [](TBarcode& b) { b.SetHeight(0); },
                        [](const TBarcode& b) { return b.Height() == 50; }},
@@ -97,7 +99,7 @@ INSTANTIATE_TEST_SUITE_P(
                        [](const TBarcode& b) { return b.Ratio() == 2.5; }},
         NotifyingWrite{"Angle", [](TBarcode& b) { b.SetAngle(90); },
                        [](TBarcode& b) { b.SetAngle(0.0); },
-                       [](const TBarcode& b) { return b.Angle() == 90; }}),
+                       [](const TBarcode& b) { return b.Angle() == 90; }}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(BarcodeObject, ModulNotifiesOnEveryAcceptedWriteAndIgnoresOutOfRange) {

@@ -2,6 +2,8 @@
 // characters it cannot encode, and the rules the encoders share with the numeric-only check.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include <climits>
 #include <string>
 
@@ -23,7 +25,7 @@ constexpr auto M10 = csmModulo10;
 
 INSTANTIATE_TEST_SUITE_P(
     CodabarMsiPostNet, Encodes,
-    ::testing::Values(
+    ::testing::ValuesIn(std::vector<GoldenCase>{
         GoldenCase{"CodabarEmpty", CB, kAny, M10, "", "5061515 0 5151506", kAsTyped,
                    "worked example"},
         GoldenCase{"Codabar12", CB, kAny, M10, "12", "50615150 50506150 50515060 5151506", kAsTyped,
@@ -55,7 +57,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "zint 2.11 (check 4)"},
         GoldenCase{"PostNetEmpty", PN, kAny, M10, "", "51 5", kAsTyped, "worked example"},
         GoldenCase{"PostNet12", PN, kAny, M10, "12", "51 A1A1A15151 A1A151A151 5", kAsTyped,
-                   "worked example"}),
+                   "worked example"}}),
     CaseName());
 
 struct MsiCase {
@@ -71,15 +73,16 @@ TEST_P(MsiCheck, PublishedModulo10) {
   EXPECT_EQ(MsiCheckDigit(GetParam().digits), GetParam().check) << GetParam().source;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Digits, MsiCheck,
-    ::testing::Values(MsiCase{"", 0, "worked example"}, MsiCase{"0", 0, "zint 2.11"},
-                      MsiCase{"4", 2, "zint 2.11"}, MsiCase{"7", 5, "zint 2.11 (mended)"},
-                      MsiCase{"1234", 4, "worked example; zint 2.11"},
-                      MsiCase{"12345", 5, "zint 2.11 (mended)"}, MsiCase{"1234567", 4, "zint 2.11"},
-                      // Past 20 digits the doubled number leaves 32 (and 64) bits.
-                      MsiCase{"12345678901234567890", 6, "zint 2.11"},
-                      MsiCase{std::string(40, '9'), 0, "zint 2.11"}));
+INSTANTIATE_TEST_SUITE_P(Digits, MsiCheck,
+                         ::testing::ValuesIn(std::vector<MsiCase>{
+                             MsiCase{"", 0, "worked example"}, MsiCase{"0", 0, "zint 2.11"},
+                             MsiCase{"4", 2, "zint 2.11"}, MsiCase{"7", 5, "zint 2.11 (mended)"},
+                             MsiCase{"1234", 4, "worked example; zint 2.11"},
+                             MsiCase{"12345", 5, "zint 2.11 (mended)"},
+                             MsiCase{"1234567", 4, "zint 2.11"},
+                             // Past 20 digits the doubled number leaves 32 (and 64) bits.
+                             MsiCase{"12345678901234567890", 6, "zint 2.11"},
+                             MsiCase{std::string(40, '9'), 0, "zint 2.11"}}));
 
 TEST(MsiCheckDigit, CatchesEverySingleDigitChange) {
   const std::string base = "9081726354";
@@ -120,14 +123,13 @@ TEST(FindCodabarChar, RowsInTableOrderAndMisses) {
 }
 
 // Codabar names the whole Text, untrimmed; the numeric-only types refuse all but digits.
-INSTANTIATE_TEST_SUITE_P(Codabar, Rejects,
-                         ::testing::Values(RejectCase{"LowerStop", CB, kAny, M10, "12d",
-                                                      "TBarcode:Codabar bad Data <12d>"},
-                                           RejectCase{"Star", CB, kAny, M10, "*1*",
-                                                      "TBarcode:Codabar bad Data <*1*>"},
-                                           RejectCase{"LeadingBlank", CB, kAny, M10, " 12",
-                                                      "TBarcode:Codabar bad Data < 12>"}),
-                         CaseName());
+INSTANTIATE_TEST_SUITE_P(
+    Codabar, Rejects,
+    ::testing::ValuesIn(std::vector<RejectCase>{
+        RejectCase{"LowerStop", CB, kAny, M10, "12d", "TBarcode:Codabar bad Data <12d>"},
+        RejectCase{"Star", CB, kAny, M10, "*1*", "TBarcode:Codabar bad Data <*1*>"},
+        RejectCase{"LeadingBlank", CB, kAny, M10, " 12", "TBarcode:Codabar bad Data < 12>"}}),
+    CaseName());
 INSTANTIATE_TEST_SUITE_P(CodabarEdgeBytes, Rejects, ::testing::ValuesIn(EdgeBytes(CB, "Codabar")),
                          CaseName());
 INSTANTIATE_TEST_SUITE_P(MsiEdgeBytes, Rejects, ::testing::ValuesIn(EdgeBytes(MSI)), CaseName());

@@ -27,7 +27,7 @@ constexpr const char* kGtin =
 
 INSTANTIATE_TEST_SUITE_P(
     Code128, Encodes,
-    ::testing::Values(
+    ::testing::ValuesIn(std::vector<GoldenCase>{
         GoldenCase{"BA", bcCode128B, kOff, kMod10, "A", FromWidths("211214 111323 131123 2331112"),
                    kAsTyped, "worked example, check 34"},
         GoldenCase{"BEmpty", bcCode128B, kOff, kMod10, "", FromWidths("211214 222122 2331112"),
@@ -80,7 +80,7 @@ INSTANTIATE_TEST_SUITE_P(
                    FromWidths("211232 411131 214121 112232 411131 412121 131123 313121 2331112"),
                    kAsTyped,
                    "hand-computed: start C, FNC1, 90, 12, FNC1 (not GS), 91, 34, check 48; the "
-                   "same as zint"}),
+                   "same as zint"}}),
     CaseName());
 
 TEST(Code128, WidthDigitsBecomeBarsAndSpaces) {
@@ -192,7 +192,7 @@ TEST(Code128Auto, IsAsShortAsTheShortestSymbolAnyReaderDecodes) {
 
 INSTANTIATE_TEST_SUITE_P(
     Code128, Rejects,
-    ::testing::Values(
+    ::testing::ValuesIn(std::vector<RejectCase>{
         RejectCase{"ALowerCase", bcCode128A, kOff, kMod10, "a"s, BAD("a")},
         RejectCase{"AControl", bcCode128A, kOff, kMod10, "AB\x01"s, BAD("AB\x01")},
         RejectCase{"ANul", bcCode128A, kOff, kMod10, "\0"s, BAD("\0")},
@@ -221,7 +221,7 @@ INSTANTIATE_TEST_SUITE_P(
         RejectCase{"Gs1Date", bcGS1_128, kOff, kMod10, "(17)251301"s,
                    "GS1-128: AI (17) is not a valid date"s},
         RejectCase{"Gs1NoBrackets", bcGS1_128, kOff, kMod10, "0109501101530003"s,
-                   "GS1-128: the text must start with \"(\" and an AI, not \"0\""s}),
+                   "GS1-128: the text must start with \"(\" and an AI, not \"0\""s}}),
     CaseName());
 
 #undef BAD

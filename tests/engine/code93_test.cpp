@@ -2,6 +2,8 @@
 // full-ASCII rewriting, rejects.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include <string>
 
 #include "bars.h"
@@ -19,7 +21,7 @@ constexpr auto M10 = csmModulo10;
 // Every symbol before the stop has six elements, so the end of a symbol converts on its own.
 INSTANTIATE_TEST_SUITE_P(
     Code93, Encodes,
-    ::testing::Values(
+    ::testing::ValuesIn(std::vector<GoldenCase>{
         GoldenCase{"Empty", bcCode93, kOff, M10, "", FromWidths("111141 131112 131112 1111411"),
                    kAsTyped, "worked example: C and K are '0'"},
         GoldenCase{"A", bcCode93, kOff, M10, "A", FromWidths("111141 211113 211113 221121 1111411"),
@@ -46,7 +48,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "worked example: }A, C '8', K 'P'"},
         GoldenCase{"ExtDashIsShifted", bcCode93Extended, kOff, M10, "-",
                    FromWidths("111141 311121 111222 112311 141111 1111411"), kAsTyped,
-                   "hand-computed: {M, C 'I', K '9'"}),
+                   "hand-computed: {M, C 'I', K '9'"}}),
     CaseName());
 
 // The extended symbol is the plain symbol of the rewritten text, checks over the shifts.

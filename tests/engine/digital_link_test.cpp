@@ -47,7 +47,7 @@ constexpr const char* kEngineTests = "GS1 Barcode Syntax Engine, Digital Link te
 
 INSTANTIATE_TEST_SUITE_P(
     Published, DigitalLinks,
-    ::testing::Values(
+    ::testing::ValuesIn(std::vector<LinkCase>{
         LinkCase{"Gtin", "(01)09520123456788", kGs1, "https://id.gs1.org/01/09520123456788",
                  Way::kBoth, kDlExamples},
         LinkCase{"Variant", "(01)09520123456788(22)2A", kGs1,
@@ -98,7 +98,7 @@ INSTANTIATE_TEST_SUITE_P(
         LinkCase{"FirstKeyWins", "(8017)795260646688514634(99)000001(253)9526064000028000001",
                  kExample,
                  "https://example.com/8017/795260646688514634?99=000001&253=9526064000028000001",
-                 Way::kBoth, kEngineTests}),
+                 Way::kBoth, kEngineTests}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct LinkReject {
@@ -125,7 +125,7 @@ TEST_P(DigitalLinkRejects, SayWhatIsWrong) {
 
 INSTANTIATE_TEST_SUITE_P(
     Messages, DigitalLinkRejects,
-    ::testing::Values(
+    ::testing::ValuesIn(std::vector<LinkReject>{
         LinkReject{"TrailingSlash", "https://id.gs1.org/01/09520123456788/", nullptr,
                    "GS1 Digital Link: the path must not end with \"/\""},
         LinkReject{"NoPrimaryKey", "https://example.com/products/123", nullptr,
@@ -188,7 +188,7 @@ INSTANTIATE_TEST_SUITE_P(
         LinkReject{"StemEndsInSlash", "(01)09520123456788", "https://example.com/",
                    "GS1 Digital Link: the stem must not end with \"/\""},
         LinkReject{"StemWithoutScheme", "(01)09520123456788", "example.com",
-                   "GS1 Digital Link: the stem must start with https:// or http://"}),
+                   "GS1 Digital Link: the stem must start with https:// or http://"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Random element strings of a key, some of its qualifiers and attributes in any order, values

@@ -2,6 +2,8 @@
 // (10, 20), and the 32-bit limits.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include <functional>
 #include <limits>
 
@@ -39,7 +41,7 @@ TEST_P(Turns, OriginAndFirstElement) {
 
 INSTANTIATE_TEST_SUITE_P(
     WorkedTurns, Turns,
-    ::testing::Values(
+    ::testing::ValuesIn(std::vector<TurnCase>{
         TurnCase{"Angle0", 0, {10, 20}, {{10, 20}, {10, 70}, {11, 70}, {11, 20}}, "worked example"},
         TurnCase{"Angle90",
                  90,
@@ -77,7 +79,7 @@ INSTANTIATE_TEST_SUITE_P(
                  225,
                  {116, 55},
                  {{116, 55}, {81, 20}, {80, 20}, {115, 56}},
-                 "hand computed: both negative"}),
+                 "hand computed: both negative"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Geometry, TurnedCornersOf45DegreesLandAsWorked) {
@@ -117,42 +119,42 @@ constexpr double kInf = std::numeric_limits<double>::infinity();
 
 INSTANTIATE_TEST_SUITE_P(
     Limits, OutOfRange,
-    ::testing::Values(RangeCase{"MinTurnedHalfway",
-                                [] {
-                                  RotatePoint({INT32_MIN, 0}, AngleToRadians(180));
-                                },
-                                "RotatePoint: coordinates out of range"},
-                      RangeCase{"NaNAngle",
-                                [] {
-                                  RotatePoint({1, 1}, kNaN);
-                                },
-                                "RotatePoint: coordinates out of range"},
-                      RangeCase{"InfiniteAngle",
-                                [] {
-                                  RotatePoint({1, 1}, kInf);
-                                },
-                                "RotatePoint: coordinates out of range"},
-                      RangeCase{"SumAboveMax",
-                                [] {
-                                  TranslatePoint({INT32_MAX, 0}, {1, 0});
-                                },
-                                "TranslatePoint: coordinates out of range"},
-                      RangeCase{"SumBelowMin",
-                                [] {
-                                  TranslatePoint({0, INT32_MIN}, {0, -1});
-                                },
-                                "TranslatePoint: coordinates out of range"},
-                      RangeCase{
-                          "OriginPastMax",
-                          [] {
-                            RotatedOrigin({INT32_MAX - 99, 0}, {100, 50}, AngleToRadians(180));
-                          },
-                          "RotatedOrigin: coordinates out of range"},
-                      RangeCase{"OriginNaNAngle",
-                                [] {
-                                  RotatedOrigin({0, 0}, {100, 50}, kNaN);
-                                },
-                                "RotatedOrigin: coordinates out of range"}),
+    ::testing::ValuesIn(std::vector<RangeCase>{
+        RangeCase{"MinTurnedHalfway",
+                  [] {
+                    RotatePoint({INT32_MIN, 0}, AngleToRadians(180));
+                  },
+                  "RotatePoint: coordinates out of range"},
+        RangeCase{"NaNAngle",
+                  [] {
+                    RotatePoint({1, 1}, kNaN);
+                  },
+                  "RotatePoint: coordinates out of range"},
+        RangeCase{"InfiniteAngle",
+                  [] {
+                    RotatePoint({1, 1}, kInf);
+                  },
+                  "RotatePoint: coordinates out of range"},
+        RangeCase{"SumAboveMax",
+                  [] {
+                    TranslatePoint({INT32_MAX, 0}, {1, 0});
+                  },
+                  "TranslatePoint: coordinates out of range"},
+        RangeCase{"SumBelowMin",
+                  [] {
+                    TranslatePoint({0, INT32_MIN}, {0, -1});
+                  },
+                  "TranslatePoint: coordinates out of range"},
+        RangeCase{"OriginPastMax",
+                  [] {
+                    RotatedOrigin({INT32_MAX - 99, 0}, {100, 50}, AngleToRadians(180));
+                  },
+                  "RotatedOrigin: coordinates out of range"},
+        RangeCase{"OriginNaNAngle",
+                  [] {
+                    RotatedOrigin({0, 0}, {100, 50}, kNaN);
+                  },
+                  "RotatedOrigin: coordinates out of range"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

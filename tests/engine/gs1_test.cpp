@@ -40,7 +40,7 @@ constexpr bool kPre = false;  // predefined length
 
 INSTANTIATE_TEST_SUITE_P(
     Published, Gs1Accepts,
-    ::testing::Values(
+    ::testing::ValuesIn(std::vector<AcceptCase>{
         AcceptCase{"GtinExpiryBatch",
                    "(01)09501101530003(17)250101(10)AB-123",
                    {{"01", "09501101530003", kPre}, {"17", "250101", kPre}, {"10", "AB-123", kSep}},
@@ -167,7 +167,7 @@ INSTANTIATE_TEST_SUITE_P(
                     {"10", "12345678901234567890", kSep},
                     {"21", "1234567", kSep}},
                    48,
-                   "16 + 22 + FNC1 + 9: the largest GS1-128"}));
+                   "16 + 22 + FNC1 + 9: the largest GS1-128"}}));
 
 struct RejectCase {
   const char* name;
@@ -192,7 +192,7 @@ TEST_P(Gs1Rejects, NamingTheAi) {
 
 INSTANTIATE_TEST_SUITE_P(
     Messages, Gs1Rejects,
-    ::testing::Values(
+    ::testing::ValuesIn(std::vector<RejectCase>{
         RejectCase{"CheckDigit", "(01)09501101530001",
                    "GS1-128: AI (01) check digit should be 3, not 1", true},
         RejectCase{"UnknownAi", "(99x)1", "GS1-128: unknown AI (99x)", true},
@@ -308,7 +308,7 @@ INSTANTIATE_TEST_SUITE_P(
         RejectCase{"Over48", "(10)12345678901234567890(21)12345678901234567890(22)1",
                    "GS1-128: 49 data characters, more than the 48 that fit (the limit is passed at "
                    "AI (22))",
-                   true}));
+                   true}}));
 
 // The mod-10 check digit catches every change of one digit, and the check-character pair
 // every change of one character.

@@ -1,6 +1,8 @@
 // Module widths, the pattern language and the Width property.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include <cmath>
 #include <limits>
 
@@ -38,15 +40,15 @@ TEST_P(ModuleWidths, FollowModulAndRatioWithTiesToEven) {
 
 INSTANTIATE_TEST_SUITE_P(
     WorkedValues, ModuleWidths,
-    ::testing::Values(WidthCase{1, 2.0, 1, 2, 3, 4}, WidthCase{2, 2.0, 2, 4, 6, 8},
-                      WidthCase{1, 2.5, 1, 2, 3, 4},    // 2.5 -> 2
-                      WidthCase{3, 2.5, 3, 8, 12, 16},  // 7.5 -> 8
-                      WidthCase{2, 2.25, 2, 4, 6, 8},   // 4.5 -> 4
-                      WidthCase{3, 2.25, 3, 7, 10, 14}, WidthCase{1, 3.0, 1, 3, 4, 6},
-                      // Beyond 127: held in 32 bits, not wrapped.
-                      WidthCase{49, 3.0, 49, 147, 220, 294}, WidthCase{32, 2.0, 32, 64, 96, 128},
-                      WidthCase{49, 1000.0, 49, 49000, 73500, 98000},
-                      WidthCase{1, 1.5, 1, 2, 3, 4}));
+    ::testing::ValuesIn(std::vector<WidthCase>{
+        WidthCase{1, 2.0, 1, 2, 3, 4}, WidthCase{2, 2.0, 2, 4, 6, 8},
+        WidthCase{1, 2.5, 1, 2, 3, 4},    // 2.5 -> 2
+        WidthCase{3, 2.5, 3, 8, 12, 16},  // 7.5 -> 8
+        WidthCase{2, 2.25, 2, 4, 6, 8},   // 4.5 -> 4
+        WidthCase{3, 2.25, 3, 7, 10, 14}, WidthCase{1, 3.0, 1, 3, 4, 6},
+        // Beyond 127: held in 32 bits, not wrapped.
+        WidthCase{49, 3.0, 49, 147, 220, 294}, WidthCase{32, 2.0, 32, 64, 96, 128},
+        WidthCase{49, 1000.0, 49, 49000, 73500, 98000}, WidthCase{1, 1.5, 1, 2, 3, 4}}));
 
 TEST(PatternLanguage, DecodesEveryCharacterWithItsKind) {
   TBarcode bc;
@@ -112,13 +114,13 @@ TEST_P(RatioBounds, AreEnforcedOncePerTypeThroughThePropertyWrite) {
 
 INSTANTIATE_TEST_SUITE_P(
     PerType, RatioBounds,
-    ::testing::Values(RatioCase{bcCodeEAN13, 1.5, 2.0, 1}, RatioCase{bcCodeEAN13, 2.0, 2.0, 0},
-                      RatioCase{bcCodeEAN13, 3.0, 3.0, 0}, RatioCase{bcCode39, 3.5, 3.0, 1},
-                      RatioCase{bcCode_2_5_matrix, 2.1, 2.25, 1},
-                      RatioCase{bcCode_2_5_matrix, 2.0, 2.25, 1},
-                      RatioCase{bcCode_2_5_matrix, 4.0, 3.0, 1},
-                      RatioCase{bcCodeCodabar, -1.0, 2.0, 1}, RatioCase{bcCode128B, 1.5, 1.5, 0},
-                      RatioCase{bcCodePostNet, 7.0, 7.0, 0}, RatioCase{bcCodeMSI, 0.5, 0.5, 0}));
+    ::testing::ValuesIn(std::vector<RatioCase>{
+        RatioCase{bcCodeEAN13, 1.5, 2.0, 1}, RatioCase{bcCodeEAN13, 2.0, 2.0, 0},
+        RatioCase{bcCodeEAN13, 3.0, 3.0, 0}, RatioCase{bcCode39, 3.5, 3.0, 1},
+        RatioCase{bcCode_2_5_matrix, 2.1, 2.25, 1}, RatioCase{bcCode_2_5_matrix, 2.0, 2.25, 1},
+        RatioCase{bcCode_2_5_matrix, 4.0, 3.0, 1}, RatioCase{bcCodeCodabar, -1.0, 2.0, 1},
+        RatioCase{bcCode128B, 1.5, 1.5, 0}, RatioCase{bcCodePostNet, 7.0, 7.0, 0},
+        RatioCase{bcCodeMSI, 0.5, 0.5, 0}}));
 
 TEST(RatioBounds, SwitchingBackKeepsARatioThatIsInRange) {
   TBarcode bc;

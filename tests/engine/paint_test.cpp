@@ -2,6 +2,8 @@
 // tools, and the checks that stop a drawing before anything is painted.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include <limits>
 
 #include "bars.h"
@@ -52,44 +54,44 @@ TEST_P(PaintAngles, FirstAndLastElementCorners) {
 }
 
 // The worked turns with W 190 instead of 100: origins (10, 20), (10, 210), (200, 70), (60, 20).
-INSTANTIATE_TEST_SUITE_P(
-    WorkedTurns, PaintAngles,
-    ::testing::Values(AngleCase{"Angle0",
-                                0,
-                                {{10, 20}, {10, 70}, {11, 70}, {11, 20}},
-                                {{198, 20}, {198, 70}, {199, 70}, {199, 20}},
-                                "worked example"},
-                      AngleCase{"Angle90",
-                                90,
-                                {{10, 210}, {60, 210}, {60, 209}, {10, 209}},
-                                {{10, 22}, {60, 22}, {60, 21}, {10, 21}},
-                                "worked example: (u, v) -> (10 + v, 210 - u)"},
-                      AngleCase{"Angle180",
-                                180,
-                                {{200, 70}, {200, 20}, {199, 20}, {199, 70}},
-                                {{12, 70}, {12, 20}, {11, 20}, {11, 70}},
-                                "worked example: (u, v) -> (200 - u, 70 - v)"},
-                      AngleCase{"Angle270",
-                                270,
-                                {{60, 20}, {10, 20}, {10, 21}, {60, 21}},
-                                {{60, 208}, {10, 208}, {10, 209}, {60, 209}},
-                                "worked example: (u, v) -> (60 - v, 20 + u)"},
-                      AngleCase{"AngleMinus90",
-                                -90,
-                                {{60, 20}, {10, 20}, {10, 21}, {60, 21}},
-                                {{60, 208}, {10, 208}, {10, 209}, {60, 209}},
-                                "worked example: like 270"},
-                      AngleCase{"Angle360",
-                                360,
-                                {{10, 20}, {10, 70}, {11, 70}, {11, 20}},
-                                {{198, 20}, {198, 70}, {199, 70}, {199, 20}},
-                                "worked example: like 0"},
-                      AngleCase{"Angle45",
-                                45,
-                                {{10, 154}, {45, 189}, {46, 189}, {11, 153}},
-                                {{143, 21}, {178, 56}, {179, 56}, {144, 20}},
-                                "worked example, origin (10, 10 + Round(190 sin 45))"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(WorkedTurns, PaintAngles,
+                         ::testing::ValuesIn(std::vector<AngleCase>{
+                             AngleCase{"Angle0",
+                                       0,
+                                       {{10, 20}, {10, 70}, {11, 70}, {11, 20}},
+                                       {{198, 20}, {198, 70}, {199, 70}, {199, 20}},
+                                       "worked example"},
+                             AngleCase{"Angle90",
+                                       90,
+                                       {{10, 210}, {60, 210}, {60, 209}, {10, 209}},
+                                       {{10, 22}, {60, 22}, {60, 21}, {10, 21}},
+                                       "worked example: (u, v) -> (10 + v, 210 - u)"},
+                             AngleCase{"Angle180",
+                                       180,
+                                       {{200, 70}, {200, 20}, {199, 20}, {199, 70}},
+                                       {{12, 70}, {12, 20}, {11, 20}, {11, 70}},
+                                       "worked example: (u, v) -> (200 - u, 70 - v)"},
+                             AngleCase{"Angle270",
+                                       270,
+                                       {{60, 20}, {10, 20}, {10, 21}, {60, 21}},
+                                       {{60, 208}, {10, 208}, {10, 209}, {60, 209}},
+                                       "worked example: (u, v) -> (60 - v, 20 + u)"},
+                             AngleCase{"AngleMinus90",
+                                       -90,
+                                       {{60, 20}, {10, 20}, {10, 21}, {60, 21}},
+                                       {{60, 208}, {10, 208}, {10, 209}, {60, 209}},
+                                       "worked example: like 270"},
+                             AngleCase{"Angle360",
+                                       360,
+                                       {{10, 20}, {10, 70}, {11, 70}, {11, 20}},
+                                       {{198, 20}, {198, 70}, {199, 70}, {199, 20}},
+                                       "worked example: like 0"},
+                             AngleCase{"Angle45",
+                                       45,
+                                       {{10, 154}, {45, 189}, {46, 189}, {11, 153}},
+                                       {{143, 21}, {178, 56}, {179, 56}, {144, 20}},
+                                       "worked example, origin (10, 10 + Round(190 sin 45))"}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PaintBars, AtAngle0ElementsTileTheBoxWithTheirColours) {
   TBarcode bc;
@@ -274,65 +276,80 @@ TEST_P(PaintRejects, BeforeAnythingIsDrawn) {
 constexpr const char* kOutOfRange = "TBarcode: drawing coordinates out of range";
 constexpr const char* kBadAngle = "TBarcode: Angle must be a finite number";
 
-INSTANTIATE_TEST_SUITE_P(
-    Limits, PaintRejects,
-    ::testing::Values(
-        RejectCase{"NaNAngle",
-                   [](TBarcode& bc) { bc.SetAngle(std::numeric_limits<double>::quiet_NaN()); },
-                   kBadAngle},
-        RejectCase{"InfiniteAngle",
-                   [](TBarcode& bc) { bc.SetAngle(-std::numeric_limits<double>::infinity()); },
-                   kBadAngle},
-        RejectCase{"RightEdgePastMax", [](TBarcode& bc) { bc.SetLeft(INT32_MAX - 188); },
-                   kOutOfRange},
-        RejectCase{"BottomPastMax",
-                   [](TBarcode& bc) {
-                     bc.SetTop(1);
-                     bc.SetHeight(INT32_MAX);
-                   },
-                   kOutOfRange},
-        RejectCase{"TurnedOriginPastMax",
-                   [](TBarcode& bc) {
-                     bc.SetTop(INT32_MAX - 100);
-                     bc.SetAngle(90);
-                   },
-                   kOutOfRange},
-        RejectCase{"NegativeHeightTurnedHalfway",
-                   [](TBarcode& bc) {
-                     bc.SetTop(0);
-                     bc.SetHeight(INT32_MIN);
-                     bc.SetAngle(180);
-                   },
-                   kOutOfRange},
-        RejectCase{"TextRightPastMax",  // the turned bars fit, the unturned text box does not
-                   [](TBarcode& bc) {
-                     bc.SetLeft(INT32_MAX - 60);
-                     bc.SetAngle(90);
-                     bc.SetShowText(bcoCode);
-                     bc.SetShowTextPosition(stpTopRight);
-                   },
-                   kOutOfRange},
-        RejectCase{"TextAboveMin",
-                   [](TBarcode& bc) {
-                     bc.SetTop(INT32_MIN);
-                     bc.SetHeight(0);
-                     bc.SetShowText(bcoCode);
-                     bc.SetShowTextPosition(stpBottomLeft);
-                   },
-                   kOutOfRange},
-        RejectCase{"TypeNameAboveMin",
-                   [](TBarcode& bc) {
-                     bc.SetTop(INT32_MIN + 27);
-                     bc.SetShowText(bcoTyp);
-                   },
-                   kOutOfRange},
-        RejectCase{"UnknownTextPosition",
-                   [](TBarcode& bc) {
-                     bc.SetShowText(bcoCode);
-                     bc.SetShowTextPosition(static_cast<TShowTextPosition>(6));
-                   },
-                   "TBarcode: wrong ShowTextPosition"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Limits, PaintRejects,
+                         ::testing::ValuesIn(
+                             std::vector<RejectCase>{RejectCase{"NaNAngle",
+                                                                [](TBarcode& bc) {
+                                                                  bc.SetAngle(std::numeric_limits<
+                                                                              double>::quiet_NaN());
+                                                                },
+                                                                kBadAngle},
+                                                     RejectCase{"InfiniteAngle",
+                                                                [](TBarcode& bc) {
+                                                                  bc.SetAngle(-std::numeric_limits<
+                                                                              double>::infinity());
+                                                                },
+                                                                kBadAngle},
+                                                     RejectCase{"RightEdgePastMax",
+                                                                [](TBarcode& bc) {
+                                                                  bc.SetLeft(INT32_MAX - 188);
+                                                                },
+                                                                kOutOfRange},
+                                                     RejectCase{"BottomPastMax",
+                                                                [](TBarcode& bc) {
+                                                                  bc.SetTop(1);
+                                                                  bc.SetHeight(INT32_MAX);
+                                                                },
+                                                                kOutOfRange},
+                                                     RejectCase{"TurnedOriginPastMax",
+                                                                [](TBarcode& bc) {
+                                                                  bc.SetTop(INT32_MAX - 100);
+                                                                  bc.SetAngle(90);
+                                                                },
+                                                                kOutOfRange},
+                                                     RejectCase{"NegativeHeightTurnedHalfway",
+                                                                [](TBarcode& bc) {
+                                                                  bc.SetTop(0);
+                                                                  bc.SetHeight(INT32_MIN);
+                                                                  bc.SetAngle(180);
+                                                                },
+                                                                kOutOfRange},
+                                                     RejectCase{
+                                                         "TextRightPastMax",  // the turned bars
+                                                                              // fit, the unturned
+                                                                              // text box does not
+                                                         [](TBarcode& bc) {
+                                                           bc.SetLeft(INT32_MAX - 60);
+                                                           bc.SetAngle(90);
+                                                           bc.SetShowText(bcoCode);
+                                                           bc.SetShowTextPosition(stpTopRight);
+                                                         },
+                                                         kOutOfRange},
+                                                     RejectCase{"TextAboveMin",
+                                                                [](TBarcode& bc) {
+                                                                  bc.SetTop(INT32_MIN);
+                                                                  bc.SetHeight(0);
+                                                                  bc.SetShowText(bcoCode);
+                                                                  bc.SetShowTextPosition(
+                                                                      stpBottomLeft);
+                                                                },
+                                                                kOutOfRange},
+                                                     RejectCase{"TypeNameAboveMin",
+                                                                [](TBarcode& bc) {
+                                                                  bc.SetTop(INT32_MIN + 27);
+                                                                  bc.SetShowText(bcoTyp);
+                                                                },
+                                                                kOutOfRange},
+                                                     RejectCase{"UnknownTextPosition",
+                                                                [](TBarcode& bc) {
+                                                                  bc.SetShowText(bcoCode);
+                                                                  bc.SetShowTextPosition(
+                                                                      static_cast<
+                                                                          TShowTextPosition>(6));
+                                                                },
+                                                                "TBarcode: wrong "
+                                                                "ShowTextPosition"}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace bars

@@ -290,7 +290,7 @@ TEST_P(StandardWidths, RandomTextsReadBackFromTheirElements) {
 
 INSTANTIATE_TEST_SUITE_P(
     NotReadByTheTestReader, StandardWidths,
-    ::testing::Values(
+    ::testing::ValuesIn(std::vector<WidthCase>{
         WidthCase{"Industrial2of5", bcCode_2_5_industrial, ReadIndustrial, 0, 20, 0, 2.0, 3.0,
                   "2-of-5 weights 1-2-4-7-0; Industrial guards"},
         // Without digits the wide width is nowhere to be seen beside the wider guard bars.
@@ -302,7 +302,7 @@ INSTANTIATE_TEST_SUITE_P(
         WidthCase{"UPC_Supp5", bcCodeUPC_Supp5, ReadSupp5, 1, 5, 5, 2.0, 2.0,
                   "EAN/UPC L and G codes; five-digit add-on parity by check digit"},
         WidthCase{"UPC_Supp2", bcCodeUPC_Supp2, ReadSupp2, 1, 2, 2, 2.0, 2.0,
-                  "EAN/UPC L and G codes; two-digit add-on parity by value mod 4"}),
+                  "EAN/UPC L and G codes; two-digit add-on parity by value mod 4"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // The readings above must be able to fail: a wrong width or height anywhere is caught.

@@ -2,6 +2,8 @@
 // white box, on a recording canvas (7 pixels per character, 13 pixels high).
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "bars.h"
 #include "support/recording_canvas.h"
 #include "support/test_support.h"
@@ -48,7 +50,7 @@ TEST_P(TextPlaces, CodeIsWrittenAtItsCorner) {
 // With "4006381333931" TW is 91: W - TW = 99, halved and cut 49.
 INSTANTIATE_TEST_SUITE_P(
     WorkedPlaces, TextPlaces,
-    ::testing::Values(
+    ::testing::ValuesIn(std::vector<PlaceCase>{
         PlaceCase{"TopLeft", 2, "400638133393", 7, stpTopLeft, 0, {10, 20}, "worked example"},
         PlaceCase{"TopRight",
                   2,
@@ -94,7 +96,7 @@ INSTANTIATE_TEST_SUITE_P(
                   stpBottomLeft,
                   90,
                   {10, 57},
-                  "worked example: the text ignores Angle"}),
+                  "worked example: the text ignores Angle"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct CodeCase {
@@ -125,7 +127,7 @@ TEST_P(PrintedCode, CarriesOnlyTheCheckDigitTheBarsAddWithoutStoringIt) {
 
 INSTANTIATE_TEST_SUITE_P(
     Mended, PrintedCode,
-    ::testing::Values(
+    ::testing::ValuesIn(std::vector<CodeCase>{
         CodeCase{"Ean13Gs1", bcCodeEAN13, true, "400638133393", "4006381333931",
                  "GS1 sample 4006381333931"},
         CodeCase{"Ean13NotPadded", bcCodeEAN13, true, "123", "1236",
@@ -148,7 +150,7 @@ INSTANTIATE_TEST_SUITE_P(
         CodeCase{"Supp2NoSecondDigit", bcCodeUPC_Supp2, true, "7", "071",
                  "worked example: the encoder stores 071"},
         CodeCase{"Ean128CWithCheck", bcCodeEAN128C, true, "12", "0123",
-                 "worked example: Text becomes 012, the bars carry 0123"}),
+                 "worked example: Text becomes 012, the bars carry 0123"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Left 10, Top 20, Height 50, EAN-13 at Modul 2, the code at the top left.

@@ -1,6 +1,8 @@
 // 2-of-5 Interleaved, Industrial and Matrix: golden patterns, odd interleaved counts, rejects.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "bars.h"
 #include "support/cases.h"
 #include "support/test_support.h"
@@ -23,7 +25,7 @@ constexpr const char* kItf1234567890 =
 
 INSTANTIATE_TEST_SUITE_P(
     TwoOfFive, Encodes,
-    ::testing::Values(
+    ::testing::ValuesIn(std::vector<GoldenCase>{
         GoldenCase{"InterleavedEmpty", ITF, kAny, M10, "", "5050 605", kAsTyped, "worked example"},
         GoldenCase{"Interleaved12", ITF, kAny, M10, "12", "5050 60 51 50 50 61 605", kAsTyped,
                    "worked example"},
@@ -48,7 +50,7 @@ INSTANTIATE_TEST_SUITE_P(
         GoldenCase{"Matrix12", MTX, kAny, M10, "12", "705050 605060 515060 70505", kAsTyped,
                    "worked example"},
         GoldenCase{"Matrix90", MTX, kAny, M10, "90", "705050 515150 506150 70505", kAsTyped,
-                   "matches zint's 2 of 5 standard"}),
+                   "matches zint's 2 of 5 standard"}}),
     CaseName());
 
 TEST(TwoOfFive, InterleavedOddTextIsPaddedWithoutNotification) {

@@ -2,6 +2,8 @@
 // mended UPC-E check digit, which follows the UPC-A expansion.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include <cstring>
 
 #include "bars.h"
@@ -34,7 +36,7 @@ constexpr const char* kS2_12 = "506 1615 05 1516";
 
 INSTANTIATE_TEST_SUITE_P(
     UpcE, Encodes,
-    ::testing::Values(
+    ::testing::ValuesIn(std::vector<GoldenCase>{
         GoldenCase{"E0PublishedSample", E0, kOn, M10, "425261",
                    "505 1705 1516 0715 1606 0508 1615 050505", "4252614",
                    "published 0 425261 4 = UPC-A 042100005264"},
@@ -75,12 +77,12 @@ INSTANTIATE_TEST_SUITE_P(
         GoldenCase{"E1Empty", E1, kOn, M10, "", "505 2605 0517 2605 0517 2605 0517 050505",
                    "0000007", "zint 2.11 (10000007)"},
         GoldenCase{"E1NoMethodActsAsNoChecksum", E1, kOn, csmNone, "123456",
-                   "505 2605 0616 1516 0805 1705 0715 050505", "0123456", "zint 2.11 (10123454)"}),
+                   "505 2605 0616 1516 0805 1705 0715 050505", "0123456", "zint 2.11 (10123454)"}}),
     CaseName());
 
 INSTANTIATE_TEST_SUITE_P(
     AddOns, Encodes,
-    ::testing::Values(
+    ::testing::ValuesIn(std::vector<GoldenCase>{
         GoldenCase{"S5WithoutChecksum", S5, kOff, M10, "12345", kS5_12345, "12345",
                    "worked example; zint 2.11"},
         GoldenCase{"S5WithChecksum", S5, kOn, M10, "12345", kS5_12345, "123451",
@@ -106,7 +108,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "worked example"},
         GoldenCase{"S2ThreeDigitsWithChecksum", S2, kOn, M10, "123", kS2_12, "125",
                    "worked example"},
-        GoldenCase{"S2Empty", S2, kOff, M10, "", "506 2605 05 2605", "00", "zint 2.11 (00)"}),
+        GoldenCase{"S2Empty", S2, kOff, M10, "", "506 2605 05 2605", "00", "zint 2.11 (00)"}}),
     CaseName());
 
 INSTANTIATE_TEST_SUITE_P(UpcE0EdgeBytes, Rejects, ::testing::ValuesIn(EdgeBytes(E0)), CaseName());
@@ -138,13 +140,13 @@ TEST_P(SuppCheck, ReplacesTheLastCharacter) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Digits, SuppCheck,
-                         ::testing::Values(SuppCase{"123450", "123451", "worked example"},
-                                           SuppCase{"524950", "524951", "published add-on"},
-                                           SuppCase{"000070", "000071", "zint 2.11 (00007)"},
-                                           SuppCase{"120", "125", "worked example"},
-                                           SuppCase{"079", "071", "worked example"},
-                                           SuppCase{"0", "0", "no digits"},
-                                           SuppCase{"", "0", "no digits"}));
+                         ::testing::ValuesIn(std::vector<SuppCase>{
+                             SuppCase{"123450", "123451", "worked example"},
+                             SuppCase{"524950", "524951", "published add-on"},
+                             SuppCase{"000070", "000071", "zint 2.11 (00007)"},
+                             SuppCase{"120", "125", "worked example"},
+                             SuppCase{"079", "071", "worked example"},
+                             SuppCase{"0", "0", "no digits"}, SuppCase{"", "0", "no digits"}}));
 
 TEST(SuppCheckDigitRejects, NonDigitsWithTheConversionError) {
   EXPECT_THROW(SuppCheckDigit("1a0"), EConvertError);

@@ -2,6 +2,8 @@
 // text box, fonts, and vector output through QSvgGenerator.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include <QBuffer>
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -136,7 +138,7 @@ TEST_P(ExactPixels, AreTheSameDrawnStraightOntoTheImage) {
 
 INSTANTIATE_TEST_SUITE_P(
     RightAngles, ExactPixels,
-    ::testing::Values(
+    ::testing::ValuesIn(std::vector<PixelCase>{
         PixelCase{"Ean13Angle0Modul2", bcCodeEAN13, "400638133393", 0, 2,
                   "columns Left + x .. Left + x + w - 1, rows Top .. Top + Height"},
         PixelCase{"Ean13Angle0Modul1", bcCodeEAN13, "400638133393", 0, 1, "one-pixel elements too"},
@@ -152,7 +154,7 @@ INSTANTIATE_TEST_SUITE_P(
         PixelCase{"PostNetShortBarsAngle180", bcCodePostNet, "12345", 180, 1,
                   "turned: short bars touch the bottom edge"},
         PixelCase{"PostNetShortBarsAngle90", bcCodePostNet, "678", 90, 3,
-                  "turned: short bars are short horizontal strips"}),
+                  "turned: short bars are short horizontal strips"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(QtCanvas, AFailingBuildLeavesThePictureAsItWas) {
@@ -190,14 +192,14 @@ TEST_P(Colours, LowByteIsRed) {
   EXPECT_EQ(QColor(image.pixel(0, 0)), GetParam().qt);  // the first element is a bar
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    TColorLayout, Colours,
-    ::testing::Values(ColourCase{"Red", clRed, QColor(255, 0, 0)},
-                      ColourCase{"Blue", clBlue, QColor(0, 0, 255)},
-                      ColourCase{"Green", 0x00FF00, QColor(0, 255, 0)},
-                      ColourCase{"Channels", RGBColor(1, 2, 3), QColor(1, 2, 3)},
-                      ColourCase{"HighByteIgnored", 0x1F0000FF, QColor(255, 0, 0)}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(TColorLayout, Colours,
+                         ::testing::ValuesIn(std::vector<ColourCase>{
+                             ColourCase{"Red", clRed, QColor(255, 0, 0)},
+                             ColourCase{"Blue", clBlue, QColor(0, 0, 255)},
+                             ColourCase{"Green", 0x00FF00, QColor(0, 255, 0)},
+                             ColourCase{"Channels", RGBColor(1, 2, 3), QColor(1, 2, 3)},
+                             ColourCase{"HighByteIgnored", 0x1F0000FF, QColor(255, 0, 0)}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // The text sits on a white cell over the bars: inside the cell only white and the font's blue
 // (blended with white), outside it the same pixels as without text.

@@ -3,6 +3,8 @@
 // decoders read the files back, in the fewest bits a pixel.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include <QImage>
 #include <cmath>
 #include <random>
@@ -93,7 +95,7 @@ constexpr auto kWhole = TPictureFrame::Whole;
 
 INSTANTIATE_TEST_SUITE_P(
     Pictures, Raster,
-    ::testing::Values(
+    ::testing::ValuesIn(std::vector<RasterCase>{
         RasterCase{"Ean13Box", bcCodeEAN13, "400638133393", 0, kBox, 0, 2, {}, false, ""},
         RasterCase{"Ean13Whole", bcCodeEAN13, "400638133393", 0, kWhole, 4, 2, {}, false, ""},
         RasterCase{"AddOnWhole", bcCodeEAN13, "978030640615", 0, kWhole, 0, 2, {}, false, "51995"},
@@ -158,7 +160,7 @@ INSTANTIATE_TEST_SUITE_P(
                    true,
                    "12",
                    bcoCode,
-                   stpBottomRight}),
+                   stpBottomRight}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct QuietCase {
@@ -275,20 +277,20 @@ TEST_P(PainterNeeded, IsSaidBeforeAnythingIsDrawn) {
 
 INSTANTIATE_TEST_SUITE_P(
     Pictures, PainterNeeded,
-    ::testing::Values(RefusedCase{"Upright", bcoNone, 0, true, false, "bars only"},
-                      RefusedCase{"MinusRightAngle", bcoNone, -270, true, false, "a right angle"},
-                      RefusedCase{"Code", bcoCode, 0, false, true, "text needs fonts"},
-                      RefusedCase{"TypeName", bcoTyp, 90, false, true, "text needs fonts"},
-                      RefusedCase{"Slanted", bcoNone, 30, false, true, "slanted bars"},
-                      RefusedCase{"AlmostRight", bcoNone, 90.000001, false, false,
-                                  "slanted by a hair: small symbols still round to upright bars"},
-                      RefusedCase{
-                          "LargeRightAngle", bcoNone, 9e11, false, false,
-                          "beyond the bound, though small symbols still round to upright bars"},
-                      RefusedCase{"HugeRightAngle", bcoNone, 9e15, false, true,
-                                  "its radians miss the right angle by degrees"},
-                      RefusedCase{"NotANumber", bcoNone, std::nan(""), false, false,
-                                  "the engine's own message, as Qt's picture gives it"}),
+    ::testing::ValuesIn(std::vector<RefusedCase>{
+        RefusedCase{"Upright", bcoNone, 0, true, false, "bars only"},
+        RefusedCase{"MinusRightAngle", bcoNone, -270, true, false, "a right angle"},
+        RefusedCase{"Code", bcoCode, 0, false, true, "text needs fonts"},
+        RefusedCase{"TypeName", bcoTyp, 90, false, true, "text needs fonts"},
+        RefusedCase{"Slanted", bcoNone, 30, false, true, "slanted bars"},
+        RefusedCase{"AlmostRight", bcoNone, 90.000001, false, false,
+                    "slanted by a hair: small symbols still round to upright bars"},
+        RefusedCase{"LargeRightAngle", bcoNone, 9e11, false, false,
+                    "beyond the bound, though small symbols still round to upright bars"},
+        RefusedCase{"HugeRightAngle", bcoNone, 9e15, false, true,
+                    "its radians miss the right angle by degrees"},
+        RefusedCase{"NotANumber", bcoNone, std::nan(""), false, false,
+                    "the engine's own message, as Qt's picture gives it"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // --- The bitmap encoder --------------------------------------------------------------------
@@ -339,35 +341,35 @@ TEST_P(Encoded, KeepsEveryPixelInTheFewestBits) {
 
 INSTANTIATE_TEST_SUITE_P(
     Pictures, Encoded,
-    ::testing::Combine(
-        ::testing::Values(EncodeCase{"OneColour",
-                                     [] {
-                                       return Colours(1, {9, 4});
-                                     },
-                                     1, "white alone"},
-                          EncodeCase{"TwoColours",
-                                     [] {
-                                       return Colours(2, {13, 5});
-                                     },
-                                     1, "a barcode without text; 13 columns end a byte half-way"},
-                          EncodeCase{"ThreeColours",
-                                     [] {
-                                       return Colours(3, {31, 7});
-                                     },
-                                     8, "red, yellow, white"},
-                          EncodeCase{"Text", TextPicture, 8,
-                                     "anti-aliased glyphs: a few dozen greys"},
-                          EncodeCase{"Colours256",
-                                     [] {
-                                       return Colours(256, {40, 40});
-                                     },
-                                     8, "a full palette"},
-                          EncodeCase{"Colours257",
-                                     [] {
-                                       return Colours(257, {41, 40});
-                                     },
-                                     24, "one colour beyond a palette: true colour"}),
-        ::testing::Values(TBitmapFormat::Png, TBitmapFormat::Bmp)),
+    ::testing::
+        Combine(::testing::ValuesIn(std::vector<EncodeCase>{
+                    EncodeCase{"OneColour",
+                               [] {
+                                 return Colours(1, {9, 4});
+                               },
+                               1, "white alone"},
+                    EncodeCase{"TwoColours",
+                               [] {
+                                 return Colours(2, {13, 5});
+                               },
+                               1, "a barcode without text; 13 columns end a byte half-way"},
+                    EncodeCase{
+                        "ThreeColours", [] { return Colours(3, {31, 7}); }, 8,
+                        "red, yellow, white"},
+                    EncodeCase{"Text", TextPicture, 8, "anti-aliased glyphs: a few dozen greys"},
+                    EncodeCase{
+                        "Colours256",
+                        [] {
+                          return Colours(256, {40, 40});
+                        },
+                        8, "a full palette"},
+                    EncodeCase{
+                        "Colours257",
+                        [] {
+                          return Colours(257, {41, 40});
+                        },
+                        24, "one colour beyond a palette: true colour"}}),
+                ::testing::Values(TBitmapFormat::Png, TBitmapFormat::Bmp)),
     [](const auto& info) {
       return std::string(std::get<0>(info.param).name) +
              (std::get<1>(info.param) == TBitmapFormat::Png ? "Png" : "Bmp");

@@ -2,6 +2,8 @@
 // anti-aliasing), the margin stays white and drawing outside the box is cut off.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -72,7 +74,7 @@ TEST_P(Pictures, SvgDrawsTheBitmapsPixels) {
 
 INSTANTIATE_TEST_SUITE_P(
     Symbols, Pictures,
-    ::testing::Values(
+    ::testing::ValuesIn(std::vector<RenderCase>{
         RenderCase{"Ean13", bcCodeEAN13, "400638133393", 0, bcoNone, 0, "GS1 sample"},
         RenderCase{"Ean13Margin", bcCodeEAN13, "400638133393", 0, bcoNone, 6, "GS1 sample"},
         RenderCase{"Ean13TypeNameAboveIsCut", bcCodeEAN13, "400638133393", 0, bcoTyp, 30,
@@ -81,7 +83,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "short bars leave their lower rows blank"},
         RenderCase{"Code39Turned90", bcCode39, "CODE39", 90, bcoNone, 3,
                    "turned corners beyond the Width x Height box are cut"},
-        RenderCase{"Code128Turned180", bcCode128B, "Ab1", 180, bcoNone, 0, "upside down"}),
+        RenderCase{"Code128Turned180", bcCode128B, "Ab1", 180, bcoNone, 0, "upside down"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Slanted edges are anti-aliased in the vector picture and stepped in the bitmap; the ink
@@ -173,7 +175,7 @@ TEST_P(BadSizes, RaiseBeforeDrawing) {
 
 INSTANTIATE_TEST_SUITE_P(
     Limits, BadSizes,
-    ::testing::Values(
+    ::testing::ValuesIn(std::vector<SizeCase>{
         SizeCase{"HeightZero", 0, 5, 1,
                  "Barcode of 95 x 0 pixels: width and height must be at least 1 pixel"},
         SizeCase{"HeightNegative", -3, 0, 1,
@@ -184,7 +186,7 @@ INSTANTIATE_TEST_SUITE_P(
                  "100000000 pixels in all"},
         SizeCase{"PixelBudget", 30000, 0, 40,
                  "Picture of 3800 x 30000 pixels is too large: at most 32767 pixels a side and "
-                 "100000000 pixels in all"}),
+                 "100000000 pixels in all"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(RenderedPictures, AFailedBuildRaisesTheEnginesMessage) {
