@@ -3,8 +3,8 @@
 # must print 95, the width of an EAN-13 in modules (Modul 1).
 #
 # With BUILD_DIR: installs that build tree, everything in it (barcode-cli too when EXPECT_CLI).
-# With SOURCE_DIR: configures a fresh build of the tree with BUILD_SHARED_LIBS on, builds the
-# engine library alone and installs the "engine" component alone.
+# With SOURCE_DIR: configures a fresh build of the tree with BUILD_SHARED_LIBS on and Qt out of
+# reach, builds the engine library alone and installs the "engine" component alone.
 include(${CMAKE_CURRENT_LIST_DIR}/common.cmake)
 
 file(REMOVE_RECURSE ${WORK_DIR})
@@ -12,8 +12,26 @@ set(prefix ${WORK_DIR}/prefix)
 set(libdir ${prefix}/${LIBDIR})
 
 if(SOURCE_DIR)
-  build_engine_only(${WORK_DIR}/build -DBUILD_SHARED_LIBS=ON -DBUILD_TESTING=OFF
-    -DBARCODE_BENCH=OFF)
+  # Also a machine with a compiler and CMake only: Qt 6, ZXing-C++ and Google Benchmark out of
+  # reach must leave the engine and its tests, and say what they leave out.
+  build_engine_only(${WORK_DIR}/build -DBUILD_SHARED_LIBS=ON -DBARCODE_BENCH=OFF
+    -DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON -DCMAKE_DISABLE_FIND_PACKAGE_ZXing=ON
+    -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON)
+  if(NOT configure_out MATCHES "Qt 6 \\(Gui, Widgets, Svg\\) not found: building the engine alone")
+    message(FATAL_ERROR "the configure does not say that Qt is missing:\n${configure_out}")
+  endif()
+  run(${CMAKE_COMMAND} --build ${WORK_DIR}/build --target help)
+  set(out "\n${out}")
+  foreach(target barcode_engine engine_tests)
+    if(NOT out MATCHES "[\n ]${target}[:\n]")
+      message(FATAL_ERROR "target ${target} missing without Qt:\n${out}")
+    endif()
+  endforeach()
+  foreach(target barcode_qt barcode_cli barcode_utility qt_tests cli_tests reader_tests)
+    if(out MATCHES "[\n ]${target}[:\n]")
+      message(FATAL_ERROR "target ${target} defined without Qt")
+    endif()
+  endforeach()
   run(${CMAKE_COMMAND} --install ${WORK_DIR}/build --prefix ${prefix} --component engine)
   set(SHARED ON)
   set(EXPECT_CLI OFF)
