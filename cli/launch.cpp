@@ -35,8 +35,8 @@ std::string DirectoryOf(const std::string& file) {
 
 bool PicturesNeedQt(const Options& options) {
   return options.output == Output::Picture &&
-         (options.format == PictureFormat::Svg || options.format == PictureFormat::Pdf ||
-          options.verify || !DrawnWithoutPainter(options.showText, options.angle));
+         (options.format == PictureFormat::Pdf || options.verify ||
+          !DrawnWithoutPainter(options.showText, options.angle));
 }
 
 std::vector<std::string> QtProgramCandidates(const std::string& executableDirectory) {

@@ -1,9 +1,10 @@
 #pragma once
-// Where Qt comes in. barcode-cli links no Qt: it draws bitmaps without text at right angles
-// itself. A run whose pictures need Qt (text, other turns, SVG, PDF, --verify) is carried out
-// by barcode-cli-qt, the same command line linked with Qt: barcode-cli replaces itself with it,
-// arguments, standard streams and all, before it has read or written anything. Each process
-// holds one engine, and barcode-cli-qt refuses to run for a barcode-cli of another build.
+// Where Qt comes in. barcode-cli links no Qt: it draws bitmaps and SVG documents without text
+// at right angles itself. A run whose pictures need Qt (text, other turns, PDF, --verify) is
+// carried out by barcode-cli-qt, the same command line linked with Qt: barcode-cli replaces
+// itself with it, arguments, standard streams and all, before it has read or written anything.
+// Each process holds one engine, and barcode-cli-qt refuses to run for a barcode-cli of another
+// build.
 
 #include <stdexcept>
 #include <string>
@@ -22,7 +23,7 @@ class ModuleError : public std::runtime_error {
 inline constexpr const char* kQtProgramName = "barcode-cli-qt";
 
 // Whether the run of `options` needs Qt: pictures with text, turned by other than a right
-// angle, SVG or PDF pages, or read back by --verify.
+// angle, PDF pages, or read back by --verify.
 bool PicturesNeedQt(const Options& options);
 
 // The places barcode-cli-qt is looked for, in order: beside the executable (the build tree),

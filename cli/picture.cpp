@@ -12,6 +12,7 @@
 
 #include "raster.h"
 #include "render.h"
+#include "svg.h"
 #ifdef BARCODE_CLI_VERIFY
 #include "verify.h"
 #endif
@@ -80,10 +81,14 @@ void TQtPictureMaker::Make(TBarcode& barcode, TPicture& picture) {
     QImage readBack;  // what --verify reads: the file itself where Qt can read it
     switch (settings_.format) {
       case PictureFormat::Svg: {
-        const QByteArray svg = RenderSvg(barcode, layout, settings_.dpi);
-        bytes = svg.toStdString();
+        // Without text at a right angle, the raster's pixels, as barcode-cli writes them.
+        if (DrawnWithoutPainter(barcode.ShowText(), barcode.Angle()))
+          bytes = EncodeSvg(RenderRaster(barcode, layout), settings_.dpi, barcode.GetTypName());
+        else
+          bytes = RenderSvg(barcode, layout, settings_.dpi).toStdString();
 #ifdef BARCODE_CLI_VERIFY
-        if (settings_.verify) readBack = Rasterised(svg);
+        if (settings_.verify)
+          readBack = Rasterised(QByteArray(bytes.data(), qsizetype(bytes.size())));
 #endif
         break;
       }

@@ -1,8 +1,9 @@
 #pragma once
 // What draws and encodes barcode-cli's pictures. barcode-cli itself is free of Qt: it draws
-// bitmaps without text at right angles (TRasterPictureMaker), which is what most calls ask for,
-// and hands a run that needs more (text, other angles, SVG, PDF, --verify) to barcode-cli-qt
-// (launch.h), the same command line linked with Qt, whose maker draws everything.
+// bitmaps and SVG documents without text at right angles (TRasterPictureMaker), which is what
+// most calls ask for, and hands a run that needs more (text, other angles, PDF, --verify) to
+// barcode-cli-qt (launch.h), the same command line linked with Qt, whose maker draws everything
+// (such an SVG the same way, so that --verify does not change the file).
 
 #include <cstdint>
 #include <memory>
@@ -45,8 +46,8 @@ class TPictureMaker {
 // The frame the settings ask for.
 TPictureLayout LayoutFor(const TPictureSettings& settings, const TBarcode& barcode);
 
-// A maker of PNG and BMP pictures without text at right angles, drawn and encoded without Qt;
-// any other picture fails with the reason.
+// A maker of PNG, BMP and SVG pictures without text at right angles, drawn and encoded without
+// Qt; any other picture fails with the reason.
 std::unique_ptr<TPictureMaker> MakeRasterPictureMaker(const TPictureSettings& settings);
 
 }  // namespace bars::cli

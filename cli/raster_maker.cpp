@@ -1,9 +1,11 @@
-// barcode-cli's own pictures: the toolkit-free raster and the one bitmap encoder.
+// barcode-cli's own pictures: the toolkit-free raster, the one bitmap encoder and the SVG of
+// its pixels.
 #include <new>
 
 #include "bitmap.h"
 #include "picture_maker.h"
 #include "raster.h"
+#include "svg.h"
 
 namespace bars::cli {
 namespace {
@@ -17,13 +19,16 @@ class TRasterPictureMaker : public TPictureMaker {
     picture.failure.clear();
     picture.unchecked.clear();
     try {
-      if (settings_.format != PictureFormat::Png && settings_.format != PictureFormat::Bmp)
-        throw Exception("Only PNG and BMP pictures are drawn without Qt");
+      if (settings_.format == PictureFormat::Pdf)
+        throw Exception("PDF pages are drawn with Qt only");
       const TRaster raster = RenderRaster(barcode, LayoutFor(settings_, barcode));
-      picture.bytes = EncodeBitmap(
-          raster.Pixels(),
-          settings_.format == PictureFormat::Png ? TBitmapFormat::Png : TBitmapFormat::Bmp,
-          settings_.dpi);
+      if (settings_.format == PictureFormat::Svg)
+        picture.bytes = EncodeSvg(raster, settings_.dpi, barcode.GetTypName());
+      else
+        picture.bytes = EncodeBitmap(
+            raster.Pixels(),
+            settings_.format == PictureFormat::Png ? TBitmapFormat::Png : TBitmapFormat::Bmp,
+            settings_.dpi);
     } catch (const Exception& e) {
       picture.failure = e.Message();
     } catch (const std::bad_alloc&) {

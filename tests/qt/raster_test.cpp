@@ -1,11 +1,14 @@
 // Pictures without a painter: the raster holds exactly the Qt canvas's pixels for every picture
 // it takes and refuses the others; the one bitmap encoder keeps every pixel, as Qt's own
-// decoders read the files back, in the fewest bits a pixel.
+// decoders read the files back, in the fewest bits a pixel, and so does the SVG of the raster
+// as Qt's SVG renderer draws it.
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
 #include <cmath>
 #include <random>
 
@@ -14,6 +17,7 @@
 #include "raster.h"
 #include "render.h"
 #include "support/test_support.h"
+#include "svg.h"
 
 namespace bars {
 namespace {
@@ -85,7 +89,16 @@ TEST_P(Raster, HasTheQtCanvasPixels) {
   const QImage qt = RenderImage(bc, layout);
   if (c.showText == bcoNone) {
     ASSERT_TRUE(DrawnWithoutPainter(bc.ShowText(), bc.Angle()));
-    EXPECT_EQ(Mismatches(RenderRaster(bc, layout), qt), 0) << "without Qt";
+    const TRaster raster = RenderRaster(bc, layout);
+    EXPECT_EQ(Mismatches(raster, qt), 0) << "without Qt";
+    const std::string svg = EncodeSvg(raster, 96, bc.GetTypName());
+    QSvgRenderer renderer(QByteArray::fromStdString(svg));
+    QImage drawn(qt.size(), QImage::Format_RGB32);
+    drawn.fill(Qt::green);  // shows any pixel the document leaves unpainted
+    QPainter painter(&drawn);
+    renderer.render(&painter);
+    painter.end();
+    EXPECT_EQ(Mismatches(raster, drawn), 0) << "SVG of the raster";
   }
   EXPECT_EQ(Mismatches(RenderRasterWithText(bc, layout), qt), 0) << "text written by Qt";
 }
@@ -109,6 +122,8 @@ INSTANTIATE_TEST_SUITE_P(
         RasterCase{"PostNetShortBars", bcCodePostNet, "12345", 0, kWhole, 2, 2, {}, false, ""},
         RasterCase{"PostNetShortBarsTurned", bcCodePostNet, "12345", 270, kBox, 0, 2, {}, true, ""},
         RasterCase{"SpacesWhiteBarsRed", bcCodeCodabar, "A12B", 0, kWhole, 0, 2, {}, true, ""},
+        RasterCase{"QrTurned90", bcQRCode, "HELLO 123", 90, kWhole, 1, 2, {}, true, ""},
+        RasterCase{"DataMatrixBoxTurned180", bcDataMatrix, "Ab", 180, kBox, 0, 2, {}, false, ""},
         RasterCase{
             "CodeBelow", bcCodeEAN13, "400638133393", 0, kWhole, 0, 2, {}, false, "", bcoCode},
         RasterCase{
