@@ -12,22 +12,32 @@ void ThrowNotAnInteger(char c) {
 }
 
 unsigned WeightedDigitSum(std::string_view digits, unsigned oddWeight, unsigned evenWeight) {
-  // The two sums are reduced modulo 10 once per block, so no length can overflow them.
+  // From the last digit, which has the odd weight, two digits a step; whether a character is
+  // not a digit is gathered on the way and looked into only when one is. The sums are reduced
+  // modulo 10 once per block (of an even length), so no length can overflow them.
   constexpr std::size_t kBlock = std::size_t{1} << 24;
   std::uint64_t odd = 0, even = 0;
-  const std::size_t n = digits.size();
-  for (std::size_t start = 0; start < n; start += kBlock) {
-    const std::size_t end = std::min(n, start + kBlock);
-    for (std::size_t i = start; i < end; ++i) {
-      const auto d = static_cast<std::uint64_t>(DigitValue(digits[i]));
-      if ((n - i) % 2 == 1) {
-        odd += d;
-      } else {
-        even += d;
-      }
+  bool notDigit = false;
+  std::size_t i = digits.size();
+  while (i > 0) {
+    const std::size_t stop = i > kBlock ? i - kBlock : 0;
+    for (; i >= stop + 2; i -= 2) {
+      const unsigned a = static_cast<unsigned char>(digits[i - 1]) - unsigned{'0'};
+      const unsigned b = static_cast<unsigned char>(digits[i - 2]) - unsigned{'0'};
+      notDigit |= (a > 9) | (b > 9);
+      odd += a;
+      even += b;
+    }
+    if (i > stop) {  // the first digit of an odd count
+      const unsigned a = static_cast<unsigned char>(digits[--i]) - unsigned{'0'};
+      notDigit |= a > 9;
+      odd += a;
     }
     odd %= 10;
     even %= 10;
+  }
+  if (notDigit) {
+    for (const char c : digits) DigitValue(c);  // raises at the first
   }
   return static_cast<unsigned>((oddWeight * odd + evenWeight * even) % 10);
 }

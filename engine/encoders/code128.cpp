@@ -24,7 +24,7 @@ TSymbol EncodeCode128(const TEncodeRequest& request) {
   // here raises the check-digit conversion error.
   std::string withCheck;
   if (withCheckDigit) withCheck = ApplyCheckSumMethod(request.CheckSumMethod, request.Text);
-  const std::string checkDigits = withCheckDigit ? withCheck.substr(request.Text.size()) : "";
+  const std::size_t checkDigits = withCheck.size() - (withCheckDigit ? request.Text.size() : 0);
   std::string_view data = withCheckDigit ? std::string_view(withCheck) : request.Text;
   bool padded = false;
   if (set == CodeSet::C && data.size() % 2 != 0) {
@@ -65,7 +65,8 @@ TSymbol EncodeCode128(const TEncodeRequest& request) {
   if (request.Content) {
     symbol.Data = data;
     // The printed code shows the check digit that only the bars carry.
-    symbol.HumanReadable = (padded ? *symbol.Text : std::string(request.Text)) + checkDigits;
+    symbol.HumanReadable = padded ? *symbol.Text : std::string(request.Text);
+    symbol.HumanReadable += data.substr(data.size() - checkDigits);
   }
   return symbol;
 }

@@ -206,8 +206,9 @@ INSTANTIATE_TEST_SUITE_P(
         RejectCase{"BTab", bcCode128B, kOff, kMod10, "\t"s, BAD("\t")},
         RejectCase{"Ean128ALowerCase", bcCodeEAN128A, kOff, kMod10, "a"s, BAD("a")},
         RejectCase{"Ean128BCheckNone", bcCodeEAN128B, kOn, csmNone, "\x80"s, BAD("\x80")},
-        // With a modulo-10 digit to compute, the conversion error comes first.
-        RejectCase{"Ean128BCheckDigitOfLetter", bcCodeEAN128B, kOn, kMod10, "1A"s,
+        // With a modulo-10 digit to compute, the conversion error comes first, naming the
+        // first character that is not a digit.
+        RejectCase{"Ean128BCheckDigitOfLetter", bcCodeEAN128B, kOn, kMod10, "1A2B3"s,
                    "'A' is not a valid integer value"s, Raises::ConvertError},
         RejectCase{"Ean128ACheckDigitOfHighByte", bcCodeEAN128A, kOn, kMod10, "\xFF"s,
                    "'\xFF' is not a valid integer value"s, Raises::ConvertError},
