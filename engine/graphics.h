@@ -59,6 +59,10 @@ using TFontStyles = std::uint8_t;  // a set of TFontStyle flags
 // points (its magnitude is the character height in pixels), positive for a cell height.
 // A new font is 8 points, Height -11 at 96 pixels per inch, in the canvas's default sans face
 // (empty Name).
+// How the bytes of a text are read as characters: ISO/IEC 8859-1, one byte a character (the
+// linear symbols' texts and the window's), or UTF-8 (the two-dimensional symbols' data).
+enum class TTextEncoding : std::uint8_t { Latin1, Utf8 };
+
 class TFont {
  public:
   static constexpr std::int32_t kPixelsPerInch = 96;
@@ -74,6 +78,9 @@ class TFont {
   void SetColor(TColor c) noexcept { color_ = c; }
   TFontStyles Style() const noexcept { return style_; }
   void SetStyle(TFontStyles s) noexcept { style_ = s; }
+  // How a canvas reads the texts written and measured in this font.
+  TTextEncoding Encoding() const noexcept { return encoding_; }
+  void SetEncoding(TTextEncoding e) noexcept { encoding_ = e; }
 
   void Assign(const TFont& source) { *this = source; }
   friend bool operator==(const TFont&, const TFont&) = default;
@@ -83,6 +90,7 @@ class TFont {
   std::int32_t height_ = -11;
   TColor color_ = clBlack;
   TFontStyles style_ = 0;
+  TTextEncoding encoding_ = TTextEncoding::Latin1;
 };
 
 // A drawing surface. The canvas owns its current font, pen and brush; drawing calls use them.

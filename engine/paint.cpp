@@ -97,6 +97,13 @@ void SetColour(TCanvas& canvas, TColor colour) {
   canvas.Brush().SetColor(colour);
 }
 
+// A two-dimensional symbol's text is UTF-8, as its data are; the linear ones' are a byte a
+// character.
+void UseTextEncoding(TFont& font, TBarcodeType typ) {
+  const TBCdata* row = CatalogueRow(typ);
+  font.SetEncoding(row && row->TwoDimensional ? TTextEncoding::Utf8 : TTextEncoding::Latin1);
+}
+
 }  // namespace
 
 struct TBarcode::TextPlacement {
@@ -188,6 +195,7 @@ TBarcode::TextPlacement TBarcode::PlaceText(TCanvas& canvas, std::string code,
                                             std::int32_t symbolWidth, std::int32_t symbolHeight) {
   FontKeeper keeper(canvas);
   canvas.Font().Assign(showTextFont_);
+  UseTextEncoding(canvas.Font(), typ_);
   const std::int64_t left = left_, top = top_, height = symbolHeight;
   const std::int64_t width = symbolWidth;
   const std::int64_t textWidth = canvas.TextWidth(code);
@@ -238,6 +246,7 @@ TBarcode::TextPlacement TBarcode::PlaceText(TCanvas& canvas, std::string code,
 void TBarcode::PaintText(TCanvas& canvas, const TextPlacement& at) {
   FontKeeper keeper(canvas);
   canvas.Font().Assign(showTextFont_);
+  UseTextEncoding(canvas.Font(), typ_);
   // The box behind the text is always white, whatever Color the spaces have.
   canvas.Brush().SetColor(clWhite);
   if (showText_ == bcoCode || showText_ == bcoBoth) {

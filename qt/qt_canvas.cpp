@@ -32,6 +32,13 @@ QString Latin1(const std::string& text) {
   return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// The characters of `text` as `font` says its bytes are read.
+QString Decoded(const TFont& font, const std::string& text) {
+  if (font.Encoding() == TTextEncoding::Utf8)
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  return Latin1(text);
+}
+
 int ClampedPixelSize(std::int64_t pixels) {
   return static_cast<int>(std::clamp<std::int64_t>(pixels, 1, kMaxPixelSize));
 }
@@ -170,7 +177,7 @@ void TQtCanvas::TextOut(std::int32_t x, std::int32_t y, const std::string& text)
   const QFont font = ToQFont(Font());
   QPainter& painter = ActivePainter();
   const QFontMetrics metrics(font, painter.device());
-  const QString string = Latin1(text);
+  const QString string = Decoded(Font(), text);
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing, false);
   painter.fillRect(QRectF(x, y, metrics.horizontalAdvance(string), metrics.height()),
@@ -203,7 +210,7 @@ QPaintDevice* TQtCanvas::Device() const {
 }
 
 std::int32_t TQtCanvas::TextWidth(const std::string& text) {
-  return QFontMetrics(ToQFont(Font()), Device()).horizontalAdvance(Latin1(text));
+  return QFontMetrics(ToQFont(Font()), Device()).horizontalAdvance(Decoded(Font(), text));
 }
 
 std::int32_t TQtCanvas::TextHeight(const std::string&) {

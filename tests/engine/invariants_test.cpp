@@ -181,6 +181,7 @@ TEST_P(EveryMatrixType, DrawsEveryDarkModuleOnceOverALightBox) {
       const bool beside =
           text.Y + canvas.TextHeightPixels <= 7 - quiet || text.Y >= 7 + bc.SymbolHeight() + quiet;
       EXPECT_TRUE(beside) << text.Text << " at " << text.Y;
+      EXPECT_EQ(text.Font.Encoding(), TTextEncoding::Utf8) << "the data's own characters";
     }
     ASSERT_FALSE(canvas.Polygons.empty());
     const auto& box = canvas.Polygons.front();

@@ -123,6 +123,7 @@ TEST_P(PrintedCode, CarriesOnlyTheCheckDigitTheBarsAddWithoutStoringIt) {
   ASSERT_EQ(message, "");
   ASSERT_EQ(canvas.Texts.size(), 1u);
   EXPECT_EQ(canvas.Texts[0].Text, c.printed) << c.source;
+  EXPECT_EQ(canvas.Texts[0].Font.Encoding(), TTextEncoding::Latin1) << "a byte a character";
 }
 
 INSTANTIATE_TEST_SUITE_P(

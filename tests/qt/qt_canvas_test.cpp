@@ -245,6 +245,19 @@ TEST(QtCanvas, PrintedCodeHidesTheBarsUnderAWhiteBox) {
   EXPECT_GT(white, ink);
 }
 
+// A two-dimensional symbol's text is UTF-8: each character is drawn, not each of its bytes.
+TEST(QtFonts, Utf8TextIsItsCharacters) {
+  QImage latin1 = Blank(120, 30), utf8 = Blank(120, 30);
+  TQtCanvas a(latin1), b(utf8);
+  b.Font().SetEncoding(TTextEncoding::Utf8);
+  EXPECT_EQ(b.TextWidth("\xC3\x84\xC3\x96"), a.TextWidth("\xC4\xD6"));
+  a.TextOut(2, 2, "\xC4\xD6");
+  b.TextOut(2, 2, "\xC3\x84\xC3\x96");
+  a.Flush();
+  b.Flush();
+  EXPECT_EQ(latin1, utf8);
+}
+
 TEST(QtFonts, NewFontIsTheDefaultSansAt11Pixels) {
   const QFont font = ToQFont(TFont{});
   EXPECT_EQ(font.pixelSize(), 11);
