@@ -72,10 +72,7 @@ TQtPictureMaker::TQtPictureMaker(const TPictureSettings& settings) : settings_(s
 }
 
 void TQtPictureMaker::Make(TBarcode& barcode, TPicture& picture) {
-  picture.bytes.clear();
-  picture.failure.clear();
-  picture.unchecked.clear();
-  try {
+  MakeOrSayWhy(picture, [&] {
     const TPictureLayout layout = LayoutFor(settings_, barcode);
     std::string bytes;
     QImage readBack;  // what --verify reads: the file itself where Qt can read it
@@ -119,13 +116,7 @@ void TQtPictureMaker::Make(TBarcode& barcode, TPicture& picture) {
     }
 #endif
     picture.bytes = std::move(bytes);
-  } catch (const Exception& e) {
-    picture.failure = e.Message();
-  } catch (const std::bad_alloc&) {
-    picture.failure = "Out of memory";
-  } catch (const std::exception& e) {
-    picture.failure = e.what();
-  }
+  });
 }
 
 }  // namespace bars::cli

@@ -6,7 +6,9 @@
 // (such an SVG the same way, so that --verify does not change the file).
 
 #include <cstdint>
+#include <exception>
 #include <memory>
+#include <new>
 #include <string>
 
 #include "bars.h"
@@ -34,6 +36,26 @@ struct TPicture {
   std::string failure;    // the one-line reason there is none; empty on success
   std::string unchecked;  // --verify: why it was not read back (no reader for it)
 };
+
+// Runs `make`, which fills `picture`, after clearing it; every failure it raises (the
+// engine's, memory, any other) becomes picture.failure, and the bytes are dropped.
+template <typename F>
+void MakeOrSayWhy(TPicture& picture, F&& make) noexcept {
+  picture.bytes.clear();
+  picture.failure.clear();
+  picture.unchecked.clear();
+  try {
+    make();
+    return;
+  } catch (const Exception& e) {
+    picture.failure = e.Message();
+  } catch (const std::bad_alloc&) {
+    picture.failure = "Out of memory";
+  } catch (const std::exception& e) {
+    picture.failure = e.what();
+  }
+  picture.bytes.clear();
+}
 
 class TPictureMaker {
  public:

@@ -1,7 +1,5 @@
 // barcode-cli's own pictures: the toolkit-free raster, the one bitmap encoder and the SVG of
 // its pixels.
-#include <new>
-
 #include "bitmap.h"
 #include "picture_maker.h"
 #include "raster.h"
@@ -15,10 +13,7 @@ class TRasterPictureMaker : public TPictureMaker {
   explicit TRasterPictureMaker(const TPictureSettings& settings) : settings_(settings) {}
 
   void Make(TBarcode& barcode, TPicture& picture) override {
-    picture.bytes.clear();
-    picture.failure.clear();
-    picture.unchecked.clear();
-    try {
+    MakeOrSayWhy(picture, [&] {
       if (settings_.format == PictureFormat::Pdf)
         throw Exception("PDF pages are drawn with Qt only");
       const TRaster raster = RenderRaster(barcode, LayoutFor(settings_, barcode));
@@ -29,13 +24,7 @@ class TRasterPictureMaker : public TPictureMaker {
             raster.Pixels(),
             settings_.format == PictureFormat::Png ? TBitmapFormat::Png : TBitmapFormat::Bmp,
             settings_.dpi);
-    } catch (const Exception& e) {
-      picture.failure = e.Message();
-    } catch (const std::bad_alloc&) {
-      picture.failure = "Out of memory";
-    } catch (const std::exception& e) {
-      picture.failure = e.what();
-    }
+    });
   }
 
  private:

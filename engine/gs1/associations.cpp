@@ -10,16 +10,6 @@
 namespace bars::gs1::detail {
 namespace {
 
-// Calls `f` with each item of `list` up to each `separator`.
-template <typename F>
-void ForEachItem(std::string_view list, char separator, F&& f) {
-  for (std::size_t at = 0; at <= list.size();) {
-    const std::size_t end = std::min(list.find(separator, at), list.size());
-    f(list.substr(at, end - at));
-    at = end + 1;
-  }
-}
-
 bool Excludes(const AiRow& row, std::string_view other) {
   bool excluded = false;
   for (std::string_view rule : row.Excludes)

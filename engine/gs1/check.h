@@ -2,6 +2,7 @@
 // The checks shared by every way in to element strings (bracketed text, reader data, GS1 Digital
 // Link URIs): each value against its AI, then the elements against each other.
 
+#include <algorithm>
 #include <span>
 #include <string>
 #include <string_view>
@@ -20,6 +21,16 @@ std::string Quoted(std::string_view s);
 
 // "AI (01)".
 std::string Label(std::string_view ai);
+
+// Calls `f` with each item of `list` up to each `separator` (empty items included).
+template <typename F>
+void ForEachItem(std::string_view list, char separator, F&& f) {
+  for (std::size_t at = 0; at <= list.size();) {
+    const std::size_t end = std::min(list.find(separator, at), list.size());
+    f(list.substr(at, end - at));
+    at = end + 1;
+  }
+}
 
 // `currentYear`, or the clock's year when it is 0.
 int YearOrToday(int currentYear);

@@ -17,6 +17,7 @@ namespace {
 using detail::AiRow;
 using detail::Fail;
 using detail::FindAi;
+using detail::ForEachItem;
 using detail::Label;
 using detail::Quoted;
 
@@ -50,16 +51,6 @@ constexpr int HexValue(char c) {
 
 bool AllDigits(std::string_view s) {
   return !s.empty() && std::ranges::all_of(s, IsDigit);
-}
-
-// Calls `f` with each item of `list` up to each `separator`.
-template <typename F>
-void ForEachItem(std::string_view list, char separator, F&& f) {
-  for (std::size_t at = 0; at <= list.size();) {
-    const std::size_t end = std::min(list.find(separator, at), list.size());
-    f(list.substr(at, end - at));
-    at = end + 1;
-  }
 }
 
 // Every character but the unreserved ones as %XX, upper-case hex.
