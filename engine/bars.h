@@ -16,6 +16,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <limits>
 #include <string>
 #include <string_view>
 
@@ -214,6 +215,10 @@ class TBarcode : public TComponent {
   TNotifyEvent onChange_;
   // Held in 32 bits so that large Modul x Ratio values draw correctly.
   std::int32_t moduleWidths_[4] = {0, 0, 0, 0};
+  // The Typ, Modul and Ratio moduleWidths_ hold the widths of; a NaN Ratio: none yet.
+  TBarcodeType widthsTyp_ = bcCodeEAN13;
+  std::int32_t widthsModul_ = 0;
+  double widthsRatio_ = std::numeric_limits<double>::quiet_NaN();
   TFont showTextFont_;
   TShowTextPosition showTextPosition_ = stpTopLeft;
   std::string addOn_;

@@ -8,6 +8,8 @@
 namespace bars {
 
 void TBarcode::ComputeModuleWidths() {
+  // Every build asks; the widths change only with these three (a NaN Ratio never matches).
+  if (typ_ == widthsTyp_ && modul_ == widthsModul_ && ratio_ == widthsRatio_) return;
   if (const TBCdata* row = CatalogueRow(typ_); row && row->RatioMax > 0) {
     // Both corrections go through the property write: they last and they notify.
     if (ratio_ < row->RatioMin) SetRatio(row->RatioMin);
@@ -27,6 +29,9 @@ void TBarcode::ComputeModuleWidths() {
   moduleWidths_[1] = *w1;
   moduleWidths_[2] = *w2;
   moduleWidths_[3] = *w3;
+  widthsTyp_ = typ_;
+  widthsModul_ = modul_;
+  widthsRatio_ = ratio_;
 }
 
 void TBarcode::ThrowInternalError() const {
