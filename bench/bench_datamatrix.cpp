@@ -89,8 +89,7 @@ const bool kRegistered = [] {
   }
   benchmark::RegisterBenchmark("component/GS1DataMatrix22/ours", BM_Gs1DataMatrixComponent);
 #ifdef HAVE_ZINT
-  benchmark::RegisterBenchmark("component/GS1DataMatrix22/zint", BM_ZintDataMatrix,
-                               &kDmCases[1]);
+  benchmark::RegisterBenchmark("component/GS1DataMatrix22/zint", BM_ZintDataMatrix, &kDmCases[1]);
 #endif
   return true;
 }();

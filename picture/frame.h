@@ -41,8 +41,8 @@ struct TPictureLayout {
 
 // The Whole frame with the standard quiet zones of the barcode's type (its catalogue row's
 // QuietLeft and QuietRight; kAddOnQuietRight after an attached add-on; none above and below a
-// linear symbol, the same as beside it all round a two-dimensional one) and `margin`. A type beyond the catalogue gets none (its drawing raises
-// anyway).
+// linear symbol, the same as beside it all round a two-dimensional one) and `margin`. A type beyond
+// the catalogue gets none (its drawing raises anyway).
 TPictureLayout PrintLayout(const TBarcode& barcode, int margin);
 
 // A rectangle of whole pixels.

@@ -13,8 +13,8 @@ namespace bars::test {
 
 // What ZXing-C++ reads in `matrix` drawn `scale` pixels a module inside `quiet` light modules,
 // looking for `format` only.
-inline ZXing::Result ReadMatrix(const TModuleMatrix& matrix, ZXing::BarcodeFormat format,
-                                int quiet, int scale = 2) {
+inline ZXing::Result ReadMatrix(const TModuleMatrix& matrix, ZXing::BarcodeFormat format, int quiet,
+                                int scale = 2) {
   const int width = (matrix.Columns() + 2 * quiet) * scale;
   const int height = (matrix.Rows() + 2 * quiet) * scale;
   std::vector<std::uint8_t> grey(static_cast<std::size_t>(width) * height, 255);
