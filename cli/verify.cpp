@@ -1,6 +1,7 @@
 #include "verify.h"
 
 #include <ZXing/ReadBarcode.h>
+#include <ZXing/ZXVersion.h>
 
 #include <QPainter>
 #include <QTransform>
@@ -144,6 +145,15 @@ TVerification VerifyPicture(const QImage& picture, TBarcode& barcode) {
                                   ? std::string(result.bytes().begin(), result.bytes().end())
                                   : result.text();
   if (result.isValid() && content == expected) return {TVerdict::Read, ""};
+#if ZXING_VERSION_MAJOR < 2 || (ZXING_VERSION_MAJOR == 2 && ZXING_VERSION_MINOR < 2)
+  // These releases cut a GS1 QR Code's alphanumeric segment short after a literal '%' (mended
+  // in 2.2): what they read is then the start of what was encoded, up to that '%'. That is the
+  // reader's fault, so the symbol goes unchecked rather than refused.
+  if (barcode.Typ() == bcGS1QRCode && result.isValid() && content.find('%') != std::string::npos &&
+      expected.starts_with(content)) {
+    return {TVerdict::NoReader, "ZXing-C++ before 2.2 misreads '%' in GS1 QR Code data"};
+  }
+#endif
   const std::string read = result.isValid() ? "read " + Shown(content) : "read nothing";
   return {TVerdict::Mismatch,
           "--verify: ZXing-C++ " + read + ", but " + Shown(expected) + " was encoded"};
