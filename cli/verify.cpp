@@ -3,9 +3,7 @@
 #include <ZXing/ReadBarcode.h>
 #include <ZXing/ZXVersion.h>
 
-#include <QPainter>
-#include <QTransform>
-#include <cmath>
+#include "render.h"
 
 namespace bars::cli {
 namespace {
@@ -97,22 +95,6 @@ ZXing::DecodeHints HintsFor(const TBarcode& barcode, BarcodeFormat format) {
   return hints;
 }
 
-// `picture` turned by -angle degrees onto white, for a reader that scans rows and columns.
-QImage Upright(const QImage& picture, double angle) {
-  // Angle turns counter-clockwise on the screen; QTransform's positive turn is clockwise.
-  QTransform back;
-  back.rotate(angle);
-  const QRect bounds = back.mapRect(picture.rect());
-  QImage upright(bounds.size(), QImage::Format_RGB32);
-  upright.fill(Qt::white);
-  QPainter painter(&upright);
-  painter.setRenderHint(QPainter::SmoothPixmapTransform);
-  painter.translate(-bounds.topLeft());
-  painter.setTransform(back, true);
-  painter.drawImage(0, 0, picture);
-  return upright;
-}
-
 }  // namespace
 
 std::optional<std::string> ExpectedReading(TBarcode& barcode) {
@@ -134,9 +116,8 @@ TVerification VerifyPicture(const QImage& picture, TBarcode& barcode) {
                                     " of fewer than " + std::to_string(shortest) +
                                     (shortest == 1 ? " character" : " characters")};
   }
-  const double turn = std::fmod(barcode.Angle(), 90.0);
-  const QImage grey = (turn == 0 ? picture : Upright(picture, barcode.Angle()))
-                          .convertToFormat(QImage::Format_Grayscale8);
+  const QImage grey =
+      TurnedUpright(picture, barcode.Angle()).convertToFormat(QImage::Format_Grayscale8);
   const ZXing::ImageView view(grey.constBits(), grey.width(), grey.height(),
                               ZXing::ImageFormat::Lum, static_cast<int>(grey.bytesPerLine()));
   const ZXing::Result result = ZXing::ReadBarcode(view, HintsFor(barcode, *format));

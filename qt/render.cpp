@@ -11,6 +11,7 @@
 #include <QPdfWriter>
 #include <QString>
 #include <QSvgGenerator>
+#include <QTransform>
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -332,6 +333,22 @@ std::string EncodeImage(const QImage& image, TBitmapFormat format, int dpi) {
   const QImage rgb = words ? image : image.convertToFormat(QImage::Format_RGB32);
   return EncodeBitmap({rgb.width(), rgb.height(), rgb.constBits(), rgb.bytesPerLine(), {}}, format,
                       dpi);
+}
+
+QImage TurnedUpright(const QImage& picture, double angle) {
+  if (std::fmod(angle, 90.0) == 0) return picture;
+  // Angle turns counter-clockwise on the screen; QTransform's positive turn is clockwise.
+  QTransform back;
+  back.rotate(angle);
+  const QRect bounds = back.mapRect(picture.rect());
+  QImage upright(bounds.size(), QImage::Format_RGB32);
+  upright.fill(Qt::white);
+  QPainter painter(&upright);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  painter.translate(-bounds.topLeft());
+  painter.setTransform(back, true);
+  painter.drawImage(0, 0, picture);
+  return upright;
 }
 
 }  // namespace bars

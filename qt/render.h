@@ -65,6 +65,11 @@ QByteArray RenderSvg(TBarcode& barcode, int margin = 0);  // the Box frame at 96
 // and at the bottom. Raises as RenderImage.
 QByteArray RenderPdf(TBarcode& barcode, const TPictureLayout& layout, int dpi);
 
+// `picture` of a barcode drawn at `angle` degrees, turned back upright onto white for a reader
+// that scans rows and columns (a slanted symbol's stepped edges read poorly); `picture` itself
+// when the angle is a right one.
+QImage TurnedUpright(const QImage& picture, double angle);
+
 // The bytes of a PNG or BMP file of `image` through the one bitmap encoder (bitmap.h), stating
 // `dpi` dots per inch; raises as EncodeBitmap.
 std::string EncodeImage(const QImage& image, TBitmapFormat format, int dpi);

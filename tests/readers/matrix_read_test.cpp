@@ -4,13 +4,13 @@
 // identifier the engine says its symbol carries.
 #include <gtest/gtest.h>
 
-#include <QTransform>
 #include <algorithm>
 #include <cmath>
 #include <random>
 
 #include "digital_link.h"
 #include "reader_support.h"
+#include "render.h"
 
 namespace bars::readers {
 namespace {
@@ -80,23 +80,6 @@ QImage Draw(TBarcode& bc, int angle, int quiet) {
   return image;
 }
 
-// `picture` turned back upright (by -angle degrees) onto white, as barcode-cli's --verify reads
-// a slanted picture: ZXing 1.4 reads a slanted QR Code's stepped edges poorly.
-QImage Upright(const QImage& picture, int angle) {
-  if (angle % 90 == 0) return picture;
-  QTransform back;
-  back.rotate(angle);  // Angle turns counter-clockwise on the screen, QTransform clockwise
-  const QRect bounds = back.mapRect(picture.rect());
-  QImage upright(bounds.size(), QImage::Format_RGB32);
-  upright.fill(Qt::white);
-  QPainter painter(&upright);
-  painter.setRenderHint(QPainter::SmoothPixmapTransform);
-  painter.translate(-bounds.topLeft());
-  painter.setTransform(back, true);
-  painter.drawImage(0, 0, picture);
-  return upright;
-}
-
 class ZXingReadsMatrices : public ::testing::TestWithParam<MatrixReadCase> {};
 
 TEST_P(ZXingReadsMatrices, TheDataTheEngineSaysAtEveryModulAndTurn) {
@@ -119,7 +102,7 @@ TEST_P(ZXingReadsMatrices, TheDataTheEngineSaysAtEveryModulAndTurn) {
       bc.SetSymbolOptions(c.options);
       bc.SetText(text);
       const TSymbol symbol = bc.BuildSymbol();
-      const ZXing::Result result = Read(Upright(Draw(bc, angle, 4), angle), hints);
+      const ZXing::Result result = Read(TurnedUpright(Draw(bc, angle, 4), angle), hints);
       ++drawn;
       const std::string bytes(result.bytes().begin(), result.bytes().end());
       // ZXing 1.4 keeps modifier 1 where an ECI makes it 2 (QR Code) or 4 (Data Matrix).
